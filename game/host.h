@@ -1,0 +1,31 @@
+// What the rules ask of the window, and nothing more. The main window
+// implements it for real; the tests implement it with a fake that records
+// what the rules asked for and serves scripted ticks and random values.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace kolvar {
+
+// The two looks of a suit button; a raised button is the named suit.
+enum SuitLookValue : int { kFlat = 0, kRaised = 1 };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    virtual void RedrawTable() = 0; // one full redraw of the table from the Table
+    virtual void ClearTable() = 0;  // fill the drawing surface with the table colour
+    // A modal box with one OK button and no icon; returns once it is closed.
+    virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
+    virtual void PlaySoundCue(std::string_view file) = 0; // a bare name, e.g. "click.wav"
+    virtual int32_t TickCount() = 0;   // milliseconds, wrapping at 2^32
+    virtual double NextRandom() = 0;   // 0 <= r < 1
+    virtual int SuitLook(int suit) const = 0;
+    virtual void SetSuitLook(int suit, int look) = 0;
+    virtual void SetTimerEnabled(bool on) = 0;
+    virtual void SetOptionsItemEnabled(bool on) = 0;
+};
+
+} // namespace kolvar

@@ -1,0 +1,19 @@
+// One checker for every rule that the state of the table must keep, whatever
+// sequence of moves led to it. It names the first rule broken, so a failing
+// test or soak run says what went wrong and where.
+#pragma once
+
+#include "game/host.h"
+#include "game/table.h"
+
+#include <string>
+
+namespace kolvar {
+
+// An empty result means the table is sound; otherwise it says what is wrong.
+std::string CheckInvariants(const Table& t);
+
+// The same, and at most one suit button raised.
+std::string CheckInvariants(const Table& t, const Host& host);
+
+} // namespace kolvar

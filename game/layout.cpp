@@ -1,0 +1,50 @@
+// Table geometry: where each hand slot, the discard pile, the stock and the
+// suit buttons lie on a client area of a given size.
+#include "game/layout.h"
+
+namespace kolvar {
+namespace {
+
+constexpr int kHumanRowY = 550;
+constexpr int kComputerRowY = 50;
+constexpr int kSlotStep = kCardWidth / 2;  // neighbours overlap by half a card
+constexpr int kCentredSlots = 16;          // the row's span of 560 pixels is centred
+constexpr int kButtonsFromRight = 50;
+constexpr int kButtonGap = 25;
+
+// Whole-pixel positions round down, also left of the window's edge.
+constexpr int floorHalf(int v)
+{
+    return v >= 0 ? v / 2 : -((-v + 1) / 2);
+}
+
+} // namespace
+
+SuitButtonPlacement PlaceSuitButtons(int clientWidth, int clientHeight, int buttonWidth,
+                                     int buttonHeight)
+{
+    SuitButtonPlacement p;
+    p.left = clientWidth - kButtonsFromRight - buttonWidth;
+    p.top[0] = floorHalf(clientHeight - kSuitCount * buttonHeight - kCardHeight);
+    for (int s = 1; s < kSuitCount; ++s)
+        p.top[s] = p.top[s - 1] + buttonHeight + kButtonGap;
+    return p;
+}
+
+void LayOutTable(Table& t, int clientWidth, int clientHeight)
+{
+    const int rowLeft = floorHalf(clientWidth - kCentredSlots * kSlotStep);
+    for (int i = 0; i < kHandCapacity; ++i) {
+        const auto x = static_cast<int16_t>(kSlotStep * i + rowLeft);
+        t.HumanSlotPos[i] = {x, kHumanRowY, 0};
+        t.ComputerSlotPos[i] = {x, kComputerRowY, 0};
+    }
+    t.TopCardX = static_cast<int16_t>(floorHalf(clientWidth - kCardWidth));
+    t.PrevCardX = static_cast<int16_t>(floorHalf(clientWidth));
+    t.TopCardY = static_cast<int16_t>(floorHalf(clientHeight - kCardHeight));
+    t.PrevCardY = t.TopCardY;
+    t.StockX = t.HumanSlotPos[0].X;
+    t.StockY = t.TopCardY;
+}
+
+} // namespace kolvar

@@ -1,0 +1,26 @@
+// The table geometry, computed once when the main window loads, from the
+// client area's size. Plain arithmetic, so it is tested without a window.
+#pragma once
+
+#include "game/table.h"
+
+#include <array>
+
+namespace kolvar {
+
+// Suit buttons stand in a column 50 pixels in from the right edge, 25 pixels
+// apart, diamonds at the top, the column centred 50 pixels above the middle.
+struct SuitButtonPlacement {
+    int left = 0;
+    std::array<int, kSuitCount> top{};
+};
+
+SuitButtonPlacement PlaceSuitButtons(int clientWidth, int clientHeight, int buttonWidth,
+                                     int buttonHeight);
+
+// Fills the hand slots, the two discard-pile places and the stock place.
+// Each hand is a row of cards overlapping by half, its first sixteen slots
+// centred on the table, the rest continuing the row to the right.
+void LayOutTable(Table& t, int clientWidth, int clientHeight);
+
+} // namespace kolvar

@@ -1,0 +1,30 @@
+// Starting up and dealing a new game.
+#pragma once
+
+#include "game/host.h"
+#include "game/options.h"
+#include "game/table.h"
+
+namespace kolvar {
+
+// The game's part of loading the main window: the suit buttons flat, the
+// table laid out for the client area, the deck built in order, the timer off
+// and both options on. No cards are dealt until the first new game.
+void Form_Load(Table& t, Options& options, Host& host, int clientWidth, int clientHeight);
+
+// The 32 cards in code order: the four sevens (diamonds, spades, hearts,
+// clubs), then the eights, and so on up to the kings. Slot is left alone.
+void BuildDeck(Table& t);
+
+// 101 passes, each exchanging entry 0 with entry floor(r * 32) for a fresh
+// random r; a pass that picks entry 0 changes nothing.
+void ShuffleDeck(Table& t, Host& host);
+
+// The human gets ring entries 0..4, the computer 5..9; the stock is the rest.
+void DealHands(Table& t, Host& host);
+
+// "Joc Nou": a fresh deal, at any time, also in the middle of a game. When
+// the computer opens, it names the suit it holds most of and is to move.
+void JocNou_Click(Table& t, const Options& options, Host& host);
+
+} // namespace kolvar

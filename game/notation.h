@@ -1,0 +1,44 @@
+// A table written as one line of text, and read back.
+//
+// A card is its rank and suit letter: 7 8 9 T J Q K A and d s h c, so "Td"
+// is the ten of diamonds and "Jc" the jack of clubs; a code outside the deck
+// is written as "rank.suit" in numbers, e.g. "0.0". A line is a list of
+// key=value fields separated by spaces, in any order:
+//
+//   human=7d,Ks       the human hand, in order (empty: "human=")
+//   computer=Jc,Ad    the computer hand, in order
+//   stock=9h,Qd       the stock in draw order; a last entry "..." stands for
+//                     every other card in neither hand, in built order, with
+//                     the card under the top card and the top card last;
+//                     "stock=..." is the default
+//   ring=...          instead of stock: all 32 ring entries, with
+//   draw=N discard=N  the two cursors (with stock=, draw= sets where the
+//                     stock starts; it defaults to 0)
+//   top=Kd prev=9d    the top card and the card under it
+//   suit=h            CurrentSuit
+//   played=N          PlayedCount
+//   due=H/C           HumanDrawDue / ComputerDrawDue
+//   turn=human|computer   whether ComputerToMove is set
+//   pick=yes|no       SuitPickOpen
+//   tick=N            LastMoveTick
+//   game=on|off       whether a game is in progress
+//
+// FormatTable writes every field in the ring form, so a printed table reads
+// back to the same state; the table geometry is not part of the line.
+#pragma once
+
+#include "game/table.h"
+
+#include <string>
+#include <string_view>
+
+namespace kolvar {
+
+std::string FormatCard(const Card& c);
+std::string FormatTable(const Table& t);
+
+// Overwrites the game fields of `into` (not its geometry). On a malformed
+// line it returns false and says why in `error`.
+bool ParseTable(std::string_view line, Table& into, std::string& error);
+
+} // namespace kolvar

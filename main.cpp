@@ -1,0 +1,20 @@
+// Kolvar: a shedding card game against the computer.
+#include "platform/system.h"
+#include "view/form1.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (!kolvar::HasDisplay()) {
+        std::fprintf(stderr, "kolvar: no display to show the game on (DISPLAY is not set)\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kolvar");
+    kolvar::Form1 window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,60 @@
+// A picture box: a widget that keeps a persistent image of its client area.
+// Drawing goes into the image, Clear fills it with the background colour,
+// Refresh schedules a repaint, and the window system repaints from the image
+// whenever the box is uncovered. Hidden boxes keep their image as a copy
+// source. A box can look flat or raised (a 3-D bevel around the client
+// area), and reports mouse-downs and clicks.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace kolvar {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    // A box whose client area is `clientSize`, framed by `borderWidth`
+    // pixels on every side for the flat or raised look. The box starts at
+    // that size; a layout may resize it, the image keeps its size.
+    PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth = 0);
+
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    QColor background() const { return background_; }
+    int borderWidth() const { return border_; }
+
+    QSize sizeHint() const override;
+
+    // Replaces the persistent image with a picture; the box takes its size.
+    void setPicture(const QImage& picture);
+    void Clear();
+    void Refresh();
+
+    // 0 flat, 1 raised; the look set is the look read back.
+    int Appearance() const { return appearance_; }
+    void SetAppearance(int look);
+
+signals:
+    // Client-area pixels, as received; every button is reported.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+    // A press and a release of the left button on the box.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void paintFrame(QPainter& p) const;
+
+    QImage image_;
+    QColor background_;
+    int border_ = 0;
+    int appearance_ = 0;
+    bool pressed_ = false;
+};
+
+} // namespace kolvar

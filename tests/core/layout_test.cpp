@@ -1,0 +1,76 @@
+// The table geometry on the reference client area and on unusual ones.
+#include "game/layout.h"
+
+#include <gtest/gtest.h>
+
+namespace kolvar {
+namespace {
+
+TEST(Layout, ReferenceClientAreaPlacesEverythingWhereThePlayerExpectsIt)
+{
+    Table t;
+    LayOutTable(t, 1000, 700);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(t.HumanSlotPos[i].X, 220 + 35 * i) << "human slot " << i;
+        EXPECT_EQ(t.HumanSlotPos[i].Y, 550);
+        EXPECT_EQ(t.ComputerSlotPos[i].X, 220 + 35 * i) << "computer slot " << i;
+        EXPECT_EQ(t.ComputerSlotPos[i].Y, 50);
+    }
+    EXPECT_EQ(t.HumanSlotPos[15].X, 745);
+    EXPECT_EQ(t.TopCardX, 465);
+    EXPECT_EQ(t.TopCardY, 300);
+    EXPECT_EQ(t.PrevCardX, 500);
+    EXPECT_EQ(t.PrevCardY, 300);
+    EXPECT_EQ(t.StockX, 220);
+    EXPECT_EQ(t.StockY, 300);
+
+    const SuitButtonPlacement b = PlaceSuitButtons(1000, 700, 39, 38);
+    EXPECT_EQ(b.left, 911);
+    EXPECT_EQ(b.top, (std::array<int, 4>{224, 287, 350, 413}));
+}
+
+TEST(Layout, SlotsBeyondSixteenContinueTheRowInsteadOfPilingUpInTheCorner)
+{
+    Table t;
+    LayOutTable(t, 1000, 700);
+    for (int i = 16; i < 21; ++i) {
+        EXPECT_EQ(t.HumanSlotPos[i].X, 220 + 35 * i) << "human slot " << i;
+        EXPECT_EQ(t.HumanSlotPos[i].Y, 550);
+        EXPECT_EQ(t.ComputerSlotPos[i].X, 220 + 35 * i) << "computer slot " << i;
+        EXPECT_EQ(t.ComputerSlotPos[i].Y, 50);
+    }
+    // The 21st card still ends inside the reference table.
+    EXPECT_LE(t.HumanSlotPos[20].X + kCardWidth, 1000);
+}
+
+TEST(Layout, NarrowClientStartsTheRowLeftOfTheEdgeRoundingDown)
+{
+    Table t;
+    LayOutTable(t, 501, 480);
+    // Int((501 - 560) / 2) = Int(-29.5) = -30, not -29.
+    EXPECT_EQ(t.HumanSlotPos[0].X, -30);
+    EXPECT_EQ(t.HumanSlotPos[1].X, 5);
+    EXPECT_EQ(t.StockX, -30);
+    EXPECT_EQ(t.HumanSlotPos[0].Y, 550); // the row stays put and is cut off
+    EXPECT_EQ(t.TopCardX, 215);           // Int(431 / 2)
+    EXPECT_EQ(t.PrevCardX, 250);          // Int(501 / 2)
+    EXPECT_EQ(t.TopCardY, 190);
+
+    const SuitButtonPlacement b = PlaceSuitButtons(501, 100, 39, 38);
+    EXPECT_EQ(b.left, 412);
+    EXPECT_EQ(b.top[0], -76); // Int((100 - 152 - 100) / 2)
+    EXPECT_EQ(b.top[1], -13);
+}
+
+TEST(Layout, TheCardUnderTheTopCardStartsAtTheMiddleForOddAndEvenWidths)
+{
+    for (int w : {999, 1000, 1001, 1366}) {
+        Table t;
+        LayOutTable(t, w, 700);
+        EXPECT_EQ(t.PrevCardX, w / 2) << w;
+        EXPECT_EQ(t.PrevCardX - t.TopCardX, 35) << w;
+    }
+}
+
+} // namespace
+} // namespace kolvar

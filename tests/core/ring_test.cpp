@@ -1,0 +1,118 @@
+// The deck ring as stock and pile at once: wrapping cursors, laid cards coming
+// round again, and draws bounded by the hand and by the stock.
+#include "game/ring.h"
+
+#include "computer/computer_turn.h"
+#include "fake_host.h"
+#include "game/invariants.h"
+#include "game/new_game.h"
+#include "human/suit_buttons.h"
+#include "human/table_click.h"
+#include "table_text.h"
+
+namespace kolvar::testing {
+namespace {
+
+void clickStock(Table& t, Host& host)
+{
+    Form_MouseDown(t, host, t.StockX + 35.0f, t.StockY + 50.0f);
+}
+
+TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
+{
+    Table t;
+    Options options;
+    FakeHost host;
+    Form_Load(t, options, host, kClientWidth, kClientHeight);
+    JocNou_Click(t, options, host); // built order: the human holds 7d,7s,7h,7c,8d
+    ClickSuitButton(t, host, kDiamonds);
+    Form_MouseDown(t, host, HumanCardX(t, 4), HumanCardY(t, 4));
+    ASSERT_EQ(FormatCard(t.Deck[0]), "8d");
+
+    for (int n = 0; n < 22; ++n) {
+        const bool human = n < 17;
+        ASSERT_TRUE(human ? TakeFromStock(t, t.HumanHand, t.HumanCount)
+                          : TakeFromStock(t, t.ComputerHand, t.ComputerCount));
+    }
+    EXPECT_EQ(t.DrawPos, 0); // wrapped from 31
+    EXPECT_EQ(StockCount(t), 1); // only the top card is left
+    ASSERT_TRUE(TakeFromStock(t, t.ComputerHand, t.ComputerCount));
+    EXPECT_EQ(FormatCard(t.ComputerHand[t.ComputerCount - 1]), "8d");
+}
+
+TEST(TheRing, CursorsMoveOnFromPosition31To0)
+{
+    FakeHost host;
+    host.raise(kDiamonds);
+    Table t = TableFrom("human=8d,9d computer=Kc stock=As,... draw=31 top=Kd");
+    clickStock(t, host);
+    EXPECT_EQ(FormatCard(t.HumanHand[2]), "As");
+    EXPECT_EQ(t.DrawPos, 0);
+
+    t = TableFrom("human=8d,9d computer=Kc draw=2 top=Kd");
+    ASSERT_EQ(t.DiscardPos, 31);
+    Form_MouseDown(t, host, HumanCardX(t, 0), HumanCardY(t, 0));
+    EXPECT_EQ(FormatCard(t.Deck[31]), "8d");
+    EXPECT_EQ(t.DiscardPos, 0);
+    EXPECT_EQ(CheckInvariants(t, host), "");
+}
+
+TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
+{
+    FakeHost host;
+    host.raise(kSpades);
+    Table t = TableFrom("human=7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac "
+                        "computer=Kh top=Jc suit=s due=3/0");
+    clickStock(t, host);
+    EXPECT_EQ(t.HumanCount, 21);
+    EXPECT_EQ(StockCount(t), 10);
+    EXPECT_EQ(t.HumanDrawDue, 0);
+    EXPECT_EQ(t.ComputerDrawDue, 1);
+    EXPECT_TRUE(t.ComputerToMove);
+    EXPECT_EQ(host.cues, (std::vector<std::string>{"laser.wav"}));
+    EXPECT_EQ(CheckInvariants(t, host), "");
+
+    // The computer under a chain of five with room for one card.
+    t = TableFrom("human=Kh computer=7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac "
+                  "top=Jc suit=c due=0/5 turn=computer");
+    host.cues.clear();
+    host.now = t.LastMoveTick + 1001;
+    Timer1_Timer(t, host);
+    EXPECT_EQ(t.ComputerCount, 21);
+    EXPECT_EQ(host.cues, (std::vector<std::string>{"camera.wav"}));
+    EXPECT_EQ(t.HumanDrawDue, 1);
+    EXPECT_EQ(t.ComputerDrawDue, 0);
+    EXPECT_EQ(CheckInvariants(t, host), "");
+}
+
+TEST(TheRing, AnEmptyStockGivesNothingAndTheTurnStillPasses)
+{
+    FakeHost host;
+    host.raise(kHearts);
+    // One card is left in the stock, the top card; the computer holds no
+    // heart, no eight and no seven, so it cannot lay on it.
+    Table t = TableFrom("human=7d,7s,7h,7c,8d,8s,8c,9h,Th,Ah,Jh,Qh,Kd,Ks,Kh,Kc "
+                        "computer=9d,9s,9c,Td,Ts,Tc,Ad,As,Ac,Jd,Js,Jc,Qd,Qs,Qc "
+                        "stock=8h top=8h");
+    clickStock(t, host);
+    ASSERT_EQ(t.HumanCount, 17);
+    ASSERT_EQ(StockCount(t), 0);
+
+    host.cues.clear();
+    host.now = t.LastMoveTick + 1001;
+    Timer1_Timer(t, host);
+    EXPECT_EQ(t.ComputerCount, 15);
+    EXPECT_TRUE(host.cues.empty()); // no card, no cue
+    EXPECT_FALSE(t.ComputerToMove);
+    EXPECT_EQ(t.HumanDrawDue, 1);
+    EXPECT_EQ(CheckInvariants(t, host), "");
+
+    clickStock(t, host);
+    EXPECT_EQ(t.HumanCount, 17);
+    EXPECT_TRUE(t.ComputerToMove);
+    EXPECT_EQ(t.ComputerDrawDue, 1);
+    EXPECT_EQ(CheckInvariants(t, host), "");
+}
+
+} // namespace
+} // namespace kolvar::testing

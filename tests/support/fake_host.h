@@ -1,0 +1,80 @@
+// A Host for the rules alone: it records what the rules asked of the window
+// and serves a scripted clock and scripted random values.
+#pragma once
+
+#include "game/host.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kolvar::testing {
+
+struct Message {
+    std::string text;
+    std::string title;
+    bool operator==(const Message&) const = default;
+};
+
+class FakeHost : public Host {
+public:
+    void RedrawTable() override { ++redraws; }
+    void ClearTable() override { ++clears; }
+    void ShowMessage(std::string_view text, std::string_view title) override
+    {
+        messages.push_back({std::string(text), std::string(title)});
+        if (onMessage)
+            onMessage();
+    }
+    void PlaySoundCue(std::string_view file) override { cues.emplace_back(file); }
+    int32_t TickCount() override { return now; }
+    double NextRandom() override
+    {
+        if (randoms.empty())
+            return randomSource ? randomSource() : 0.0;
+        const double r = randoms.front();
+        randoms.pop_front();
+        return r;
+    }
+    int SuitLook(int suit) const override { return looks.at(suit); }
+    void SetSuitLook(int suit, int look) override { looks.at(suit) = look; }
+    void SetTimerEnabled(bool on) override { timerEnabled = on; }
+    void SetOptionsItemEnabled(bool on) override { optionsItemEnabled = on; }
+
+    // The suit whose button is raised, or -1 when none (or more than one) is.
+    int raisedSuit() const
+    {
+        int found = -1;
+        for (int s = 0; s < 4; ++s) {
+            if (looks[s] == kRaised) {
+                if (found >= 0)
+                    return -1;
+                found = s;
+            }
+        }
+        return found;
+    }
+    void raise(int suit)
+    {
+        looks = {};
+        looks.at(suit) = kRaised;
+    }
+
+    int redraws = 0;
+    int clears = 0;
+    std::vector<Message> messages;
+    std::vector<std::string> cues;
+    int32_t now = 0;
+    std::deque<double> randoms; // served first, then randomSource, then 0
+    std::function<double()> randomSource;
+    std::array<int, 4> looks{};
+    bool timerEnabled = false;
+    bool optionsItemEnabled = true;
+    // Runs while a message is "open", as the nested event loop of a real
+    // message box would run timer ticks.
+    std::function<void()> onMessage;
+};
+
+} // namespace kolvar::testing

@@ -1,0 +1,107 @@
+// Draws the card back. The blue panel stands out strongly against the light
+// orange table; its lattice runs at 45 degrees, so a repeated row only shifts
+// a line by a pixel instead of thickening it, and the medallion in the middle
+// holds a compass rose on a cream ground.
+#include "card_back.h"
+
+#include "palette.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace artwork
+{
+namespace
+{
+
+const QRect kPanel{4, 4, kBackWidth - 8, kBackHeight - 8};
+constexpr qreal kLatticePitch = 8; // horizontal distance between parallel lines
+
+void drawLattice(QPainter& p)
+{
+    const QRectF area = QRectF(kPanel).adjusted(2, 2, -2, -2);
+    p.save();
+    p.setClipRect(area);
+    const QPointF c = QRectF(kPanel).center();
+    // Lines through points spaced kLatticePitch apart along the row through
+    // the panel's centre, so the lattice is symmetric about the centre.
+    p.setPen(QPen(kBackBlueLight, 1.1));
+    const qreal reach = kBackHeight;
+    for (int i = -20; i <= 20; ++i) {
+        const qreal x = c.x() + i * kLatticePitch;
+        p.drawLine(QPointF(x - reach, c.y() - reach), QPointF(x + reach, c.y() + reach));
+        p.drawLine(QPointF(x - reach, c.y() + reach), QPointF(x + reach, c.y() - reach));
+    }
+    // A small light dot in the middle of every lattice diamond.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(196, 212, 240));
+    const qreal half = kLatticePitch / 2;
+    for (int i = -12; i <= 12; ++i)
+        for (int j = -12; j <= 12; ++j)
+            if ((i + j) % 2 != 0)
+                p.drawEllipse(QPointF(c.x() + i * half, c.y() + j * half), 0.9, 0.9);
+    p.restore();
+}
+
+void drawMedallion(QPainter& p)
+{
+    const QPointF c = QRectF(kPanel).center();
+    const qreal rx = 16, ry = 21;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBackBlue);
+    p.drawEllipse(c, rx + 3, ry + 3);
+    p.setBrush(kGold);
+    p.drawEllipse(c, rx + 1.2, ry + 1.2);
+    p.setBrush(kPanelCream);
+    p.drawEllipse(c, rx, ry);
+    p.setPen(QPen(kBackBlue, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, rx - 2.5, ry - 2.5);
+
+    // A compass rose: four long red points on the axes, four short blue ones
+    // between them, and a gold boss in the middle.
+    const auto star = [&c](qreal outer, qreal inner, qreal startDeg, qreal squeeze) {
+        QPainterPath s;
+        for (int i = 0; i < 8; ++i) {
+            const qreal a = (startDeg + i * 45) * 3.14159265358979 / 180;
+            const qreal r = i % 2 == 0 ? outer : inner;
+            const QPointF pt = c + QPointF(squeeze * r * std::sin(a), -r * std::cos(a));
+            if (i == 0)
+                s.moveTo(pt);
+            else
+                s.lineTo(pt);
+        }
+        s.closeSubpath();
+        return s;
+    };
+    p.setPen(QPen(kGoldDark, 0.6));
+    p.setBrush(kRoyalBlue);
+    p.drawPath(star(11, 4.8, 45, 1));
+    p.setBrush(kSuitRed);
+    p.drawPath(star(16, 5.2, 0, 0.78));
+    p.setPen(QPen(kGoldDark, 0.6));
+    p.setBrush(kGold);
+    p.drawEllipse(c, 3.4, 3.4);
+}
+
+} // namespace
+
+QImage renderCardBack()
+{
+    QImage image(kBackWidth, kBackHeight, QImage::Format_RGB32);
+    image.fill(kFaceWhite);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(QRect(0, 0, kBackWidth, 1), kBorderGrey);
+    p.fillRect(QRect(0, kBackHeight - 1, kBackWidth, 1), kBorderGrey);
+    p.fillRect(QRect(0, 0, 1, kBackHeight), kBorderGrey);
+    p.fillRect(QRect(kBackWidth - 1, 0, 1, kBackHeight), kBorderGrey);
+    p.fillRect(kPanel, kBackBlue);
+    drawLattice(p);
+    drawMedallion(p);
+    p.end();
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace artwork

@@ -1,0 +1,27 @@
+// The rank letters of Kolvar's cards (A, 2 ... 10, J, Q, K) as filled
+// outlines taken from the DejaVu Serif Bold face, sized to an exact cap height
+// so their flat tops and baselines fall on pixel edges and stay sharp.
+#pragma once
+
+#include <QPainterPath>
+#include <QString>
+
+namespace artwork
+{
+
+// Ranks run from 1 (ace) to 13 (king), the columns of the card sheet.
+inline constexpr int kAce = 1;
+inline constexpr int kJack = 11;
+inline constexpr int kQueen = 12;
+inline constexpr int kKing = 13;
+
+QString rankText(int rank);
+
+// The outline of `text` whose capital letters are `capHeight` tall, standing
+// on the baseline `baselineY` and centred on `centreX`. The letters are
+// narrowed a little, as on printed card indexes, and squeezed further if
+// needed so the ink is at most `maxWidth` wide ("10" is the one that needs it).
+QPainterPath rankPath(const QString& text, qreal centreX, qreal baselineY, qreal capHeight,
+                      qreal maxWidth);
+
+} // namespace artwork

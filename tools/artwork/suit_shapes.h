@@ -1,0 +1,33 @@
+// The four suit symbols of Kolvar's deck as vector outlines. Every place that
+// shows a suit (the pips on the card faces, the corner indexes, the court
+// panels, the suit buttons and the program icon) draws it through these
+// functions, so a heart is the same heart everywhere.
+#pragma once
+
+#include <QColor>
+#include <QPainterPath>
+#include <QPointF>
+
+class QPainter;
+
+namespace artwork
+{
+
+// The order of the rows of the card sheet, top to bottom.
+enum class Suit { Diamonds, Spades, Hearts, Clubs };
+
+inline constexpr Suit kAllSuits[] = {Suit::Diamonds, Suit::Spades, Suit::Hearts, Suit::Clubs};
+
+// The outline of a suit symbol whose height is 1, centred on the origin,
+// pointing the usual way up (y grows downwards, as on screen).
+QPainterPath suitPath(Suit suit);
+
+// Red for diamonds and hearts, black for spades and clubs.
+QColor suitColour(Suit suit);
+bool isRed(Suit suit);
+
+// Fills one suit symbol of the given height centred on `centre`, turned by
+// 180 degrees when `upsideDown` (as the pips on the lower half of a card are).
+void drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal height, bool upsideDown = false);
+
+} // namespace artwork

@@ -1,0 +1,40 @@
+// Loading the rules window.
+#include "ui/form3.h"
+
+#include "ui/rules_text.h"
+
+#include <QPlainTextEdit>
+
+namespace kolvar {
+
+Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("Form3");
+    setWindowTitle("Reguli de joc");
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(384, 317);
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName("Text1");
+    QFont font("MS Sans Serif", 12);
+    font.setStyleHint(QFont::SansSerif); // the nearest sans serif where that face is missing
+    Text1->setFont(font);
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Form_Load();
+}
+
+void Form3::Form_Load()
+{
+    Text1->setGeometry(0, 0, width(), height());
+    Text1->setPlainText(QString::fromLatin1(kRulesText.data(), kRulesText.size()));
+}
+
+// The text box fills the client area, also when the player resizes the window.
+void Form3::resizeEvent(QResizeEvent*)
+{
+    Text1->setGeometry(0, 0, width(), height());
+}
+
+} // namespace kolvar

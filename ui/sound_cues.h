@@ -1,0 +1,41 @@
+// The game's four sound cues, played from wave files beside the executable
+// while the sound option is on.
+#pragma once
+
+#include "game/options.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+namespace kolvar {
+
+class WavePlayer;
+
+inline constexpr std::array<std::string_view, 4> kCueFiles = {"click.wav", "laser.wav",
+                                                              "clap.wav", "camera.wav"};
+
+// The path of a wave file beside the executable.
+QString CuePath(std::string_view file);
+
+class SoundCues {
+public:
+    // Plays through `player`; without one, loads the four cues from the
+    // executable's directory now, so that playing one later starts at once.
+    explicit SoundCues(const Options& options, std::unique_ptr<WavePlayer> player = nullptr);
+    ~SoundCues();
+
+    // Nothing at all happens while OptSound is off.
+    void PlaySoundCue(std::string_view file);
+
+    void setPlayer(std::unique_ptr<WavePlayer> player);
+
+private:
+    const Options& options_;
+    std::unique_ptr<WavePlayer> player_;
+    std::array<QString, kCueFiles.size()> paths_;
+};
+
+} // namespace kolvar

@@ -1,0 +1,276 @@
+// The main window: its controls, its load-time layout, and its event
+// handlers, each a single call into the rules.
+#include "view/form1.h"
+
+#include "computer/computer_turn.h"
+#include "game/layout.h"
+#include "game/new_game.h"
+#include "game/timing.h"
+#include "human/suit_buttons.h"
+#include "human/table_click.h"
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "platform/system.h"
+#include "platform/wave_player.h"
+#include "ui/about.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace kolvar {
+namespace {
+
+constexpr QSize kIconSize(35, 34);
+constexpr int kSuitButtonBorder = 2; // 39 x 38 boxes around 35 x 34 icons
+const char* const kSuitIcons[kSuitCount] = {":/suit_diamonds.png", ":/suit_spades.png",
+                                            ":/suit_hearts.png", ":/suit_clubs.png"};
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
+{
+    setWindowTitle("Have fun!!");
+    QIcon icon;
+    for (const char* file : {":/icon16.png", ":/icon32.png", ":/icon256.png"})
+        icon.addFile(file);
+    setWindowIcon(icon);
+    buildMenus();
+    Timer1.setInterval(kTimerIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus()
+{
+    auto item = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key,
+                       void (Form1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("File");
+    JocNou = item(file, "JocNou", "Joc Nou", Qt::Key_F2, &Form1::JocNou_Click);
+    Optiuni = item(file, "Optiuni", "Optiuni", Qt::Key_F3, &Form1::Optiuni_Click);
+    Exit = item(file, "Exit", "Exit", Qt::Key_F4, &Form1::Exit_Click);
+    QMenu* help = menuBar()->addMenu("Help");
+    help->setObjectName("Help");
+    Despre = item(help, "Despre", "Despre", {}, &Form1::Despre_Click);
+    ReguliDeJoc = item(help, "ReguliDeJoc", "Reguli de joc", Qt::Key_F1, &Form1::ReguliDeJoc_Click);
+}
+
+// The pictures are made once the client area's size is known: the table's
+// persistent image covers exactly that area.
+void Form1::buildPictures()
+{
+    const QSize client = centralWidget() ? centralWidget()->size() : size();
+    surface_ = new PictureBox(this, client, kTableColour);
+    setCentralWidget(surface_);
+    connect(surface_, &PictureBox::mouseDown, this, &Form1::Form_MouseDown);
+
+    auto holder = [this](const char* name, const QImage& picture) {
+        auto* box = new PictureBox(this, picture.size(), Qt::white);
+        box->setObjectName(name);
+        box->setPicture(picture);
+        box->hide();
+        return box;
+    };
+    pictures_[0] = holder("Picture1", QImage(":/cards.png"));
+    pictures_[1] = holder("Picture2", QImage(":/back.png"));
+    pictures_[2] = holder("Picture3", QImage(kCardWidth, kCardHeight, QImage::Format_RGB32));
+    pictures_[2]->Clear();
+
+    void (Form1::*clicks[kSuitCount])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
+                                           &Form1::Picture6_Click, &Form1::Picture7_Click};
+    for (int s = 0; s < kSuitCount; ++s) {
+        auto* button = new PictureBox(surface_, kIconSize, kTableColour, kSuitButtonBorder);
+        button->setObjectName(QString("Picture%1").arg(4 + s));
+        button->setPicture(QImage(kSuitIcons[s]));
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &PictureBox::clicked, this, clicks[s]);
+        pictures_[3 + s] = button;
+    }
+    renderer_ = std::make_unique<CardRenderer>(
+        table_, TablePictures{*surface_, *pictures_[0], *pictures_[1], *pictures_[2]});
+}
+
+void Form1::Form_Load()
+{
+    random_.Randomize();
+    const QScreen* screen = this->screen();
+    resize(screen->size());
+    move(screen->geometry().topLeft());
+    setCentralWidget(new QWidget(this));
+    layout()->activate();
+    buildPictures();
+
+    const int w = surface_->width(), h = surface_->height();
+    const QSize button = pictures_[3]->size();
+    const SuitButtonPlacement place = PlaceSuitButtons(w, h, button.width(), button.height());
+    for (int s = 0; s < kSuitCount; ++s)
+        pictures_[3 + s]->move(place.left, place.top[s]);
+    kolvar::Form_Load(table_, options_, *this, w, h);
+}
+
+void Form1::JocNou_Click()
+{
+    kolvar::JocNou_Click(table_, options_, *this);
+}
+
+void Form1::Optiuni_Click()
+{
+    showModeless(form2_, [this] { return new Form2(options_, this); });
+}
+
+void Form1::ReguliDeJoc_Click()
+{
+    showModeless(form3_, [this] { return new Form3(this); });
+}
+
+// A window of its own, made on first use and afresh after it was closed;
+// while it is open, choosing it again only brings it to the front.
+template <typename Window, typename Make>
+void Form1::showModeless(QPointer<Window>& window, Make make)
+{
+    if (!window) {
+        window = make();
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+void Form1::Exit_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void Form1::Despre_Click()
+{
+    ShowAbout(this);
+}
+
+void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
+{
+    kolvar::Form_MouseDown(table_, *this, x, y);
+}
+
+void Form1::Picture4_Click()
+{
+    ClickSuitButton(table_, *this, kDiamonds);
+}
+
+void Form1::Picture5_Click()
+{
+    ClickSuitButton(table_, *this, kSpades);
+}
+
+void Form1::Picture6_Click()
+{
+    ClickSuitButton(table_, *this, kHearts);
+}
+
+void Form1::Picture7_Click()
+{
+    ClickSuitButton(table_, *this, kClubs);
+}
+
+void Form1::Timer1_Timer()
+{
+    kolvar::Timer1_Timer(table_, *this);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::RedrawTable()
+{
+    renderer_->RedrawTable();
+}
+
+void Form1::ClearTable()
+{
+    surface_->Clear();
+    surface_->Refresh();
+}
+
+Form2* Form1::optionsWindow() const
+{
+    return form2_;
+}
+
+Form3* Form1::rulesWindow() const
+{
+    return form3_;
+}
+
+void Form1::setMessagePresenter(std::function<void(const QString&, const QString&)> present)
+{
+    presentMessage_ = std::move(present);
+}
+
+void Form1::ShowMessage(std::string_view message, std::string_view title)
+{
+    if (presentMessage_)
+        presentMessage_(text(message), text(title));
+    else
+        ShowMessageBox(this, text(message), text(title));
+}
+
+void Form1::PlaySoundCue(std::string_view file)
+{
+    cues_.PlaySoundCue(file);
+}
+
+int32_t Form1::TickCount()
+{
+    return GetTickCount();
+}
+
+double Form1::NextRandom()
+{
+    return random_.next();
+}
+
+int Form1::SuitLook(int suit) const
+{
+    return pictures_.at(3 + suit)->Appearance();
+}
+
+void Form1::SetSuitLook(int suit, int look)
+{
+    pictures_.at(3 + suit)->SetAppearance(look);
+}
+
+void Form1::SetTimerEnabled(bool on)
+{
+    if (!on)
+        Timer1.stop();
+    else if (!Timer1.isActive())
+        Timer1.start();
+}
+
+void Form1::SetOptionsItemEnabled(bool on)
+{
+    Optiuni->setEnabled(on);
+}
+
+} // namespace kolvar

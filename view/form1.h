@@ -1,0 +1,104 @@
+// The main window: the card table. It owns the game's state, builds the
+// menu bar, the timer and the picture boxes, lays the table out once at
+// load, and forwards every event to the rules in one call. It is also the
+// rules' Host: it draws, shows messages, plays cues, keeps time and holds the
+// suit buttons whose look names the suit.
+#pragma once
+
+#include "game/host.h"
+#include "game/options.h"
+#include "game/table.h"
+#include "platform/random_source.h"
+#include "ui/sound_cues.h"
+#include "view/card_rendering.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+
+namespace kolvar {
+
+class Form2;
+class Form3;
+class PictureBox;
+
+// The table colour, which clearing the table shows.
+inline const QColor kTableColour(255, 192, 128);
+
+class Form1 : public QMainWindow, public Host {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Host
+    void RedrawTable() override;
+    void ClearTable() override;
+    void ShowMessage(std::string_view text, std::string_view title) override;
+    void PlaySoundCue(std::string_view file) override;
+    int32_t TickCount() override;
+    double NextRandom() override;
+    int SuitLook(int suit) const override;
+    void SetSuitLook(int suit, int look) override;
+    void SetTimerEnabled(bool on) override;
+    void SetOptionsItemEnabled(bool on) override;
+
+    // The game's state and the window's parts, for the tests.
+    Table& table() { return table_; }
+    Options& options() { return options_; }
+    PictureBox& picture(int n) { return *pictures_.at(n - 1); }
+    PictureBox& surface() { return *surface_; }
+    CardRenderer& renderer() { return *renderer_; }
+    QTimer& timer() { return Timer1; }
+    Form2* optionsWindow() const;
+    Form3* rulesWindow() const;
+    // Replaces the modal message box, so that tests can answer it.
+    void setMessagePresenter(std::function<void(const QString&, const QString&)> present);
+
+    void Form_Load();
+    void JocNou_Click();
+    void Optiuni_Click();
+    void Exit_Click();
+    void Despre_Click();
+    void ReguliDeJoc_Click();
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void Picture4_Click();
+    void Picture5_Click();
+    void Picture6_Click();
+    void Picture7_Click();
+    void Timer1_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPictures();
+    template <typename Window, typename Make>
+    void showModeless(QPointer<Window>& window, Make make);
+
+    Table table_;
+    Options options_;
+    RandomSource random_;
+    SoundCues cues_;
+    QTimer Timer1;
+    PictureBox* surface_ = nullptr;
+    std::array<PictureBox*, 7> pictures_{}; // Picture1 .. Picture7
+    std::unique_ptr<CardRenderer> renderer_;
+    QAction* JocNou = nullptr;
+    QAction* Optiuni = nullptr;
+    QAction* Exit = nullptr;
+    QAction* Despre = nullptr;
+    QAction* ReguliDeJoc = nullptr;
+    QPointer<Form2> form2_;
+    QPointer<Form3> form3_;
+    std::function<void(const QString&, const QString&)> presentMessage_;
+};
+
+} // namespace kolvar
