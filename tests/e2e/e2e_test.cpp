@@ -1,0 +1,182 @@
+// The real program on a real X display, played with real mouse clicks and
+// keys, and checked on what the screen shows.
+#include "table_reader.h"
+#include "x_display.h"
+
+#include "game/notation.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace kolvar::e2e {
+namespace {
+
+struct EndToEnd : ::testing::Test {
+    static void SetUpTestSuite() { display = new XDisplay; }
+    static void TearDownTestSuite() { delete display; }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(display->ok()) << "Xvfb did not start";
+        game = std::make_unique<Game>(*display, KOLVAR_BINARY);
+        ASSERT_TRUE(game->started()) << "the main window did not appear";
+        ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot()); }, 5000))
+            << "no table under a menu bar on screen";
+    }
+
+    SeenTable look() const { return reader.read(display->screenshot()); }
+    // Deals and waits until the dealt table is on screen.
+    SeenTable deal()
+    {
+        game->focus();
+        display->key("F2");
+        SeenTable seen;
+        EXPECT_TRUE(WaitFor([&] { return (seen = look()).hand.size() == 5; }, 5000));
+        if (seen.hand.size() != 5)
+            display->screenshot().save("/tmp/e2e-deal-failed.png");
+        return seen;
+    }
+    bool windowOpen(const QString& title) const { return !display->windows(title).isEmpty(); }
+    // Closes a message box with its OK button's key.
+    void answer(const QString& title)
+    {
+        const QStringList boxes = display->windows(title);
+        ASSERT_FALSE(boxes.isEmpty()) << title.toStdString();
+        display->key("Return", boxes.first());
+        EXPECT_TRUE(WaitFor([&] { return !windowOpen(title); }, 3000)) << title.toStdString();
+    }
+
+    static XDisplay* display;
+    std::unique_ptr<Game> game;
+    TableReader reader{KOLVAR_ASSETS};
+};
+
+XDisplay* EndToEnd::display = nullptr;
+
+std::string text(const std::vector<Card>& cards)
+{
+    std::string out;
+    for (const Card& c : cards)
+        out += FormatCard(c) + " ";
+    return out;
+}
+
+// --- A game --------------------------------------------------------------
+
+TEST_F(EndToEnd, F2DealsFiveCardsEachAndTheStockWithNoSuitNamed)
+{
+    const SeenTable seen = deal();
+    EXPECT_EQ(seen.hand.size(), 5u);
+    EXPECT_EQ(seen.computerCards, 5);
+    EXPECT_TRUE(seen.stockShown);
+    EXPECT_FALSE(seen.top.has_value());
+    EXPECT_FALSE(seen.underTop.has_value());
+    EXPECT_EQ(seen.raisedSuit, -1);
+}
+
+TEST_F(EndToEnd, TheHumanNamesASuitLaysACardAndTheComputerAnswersAfterASecond)
+{
+    SeenTable seen = deal();
+    // A card after which the turn passes: neither a seven nor an ace.
+    auto passing = [](const SeenTable& s) {
+        for (size_t i = 0; i < s.hand.size(); ++i)
+            if (s.hand[i].Rank != kSeven && s.hand[i].Rank != kAce)
+                return static_cast<int>(i);
+        return -1;
+    };
+    for (int tries = 0; passing(seen) < 0 && tries < 10; ++tries)
+        seen = deal();
+    const int slot = passing(seen);
+    ASSERT_GE(slot, 0) << text(seen.hand);
+    const Card card = seen.hand[slot];
+
+    display->click(reader.handCard(slot));
+    ASSERT_TRUE(WaitFor([&] { return windowOpen("^Kolvar$"); }, 3000)) << "no reminder";
+    answer("^Kolvar$");
+
+    display->click(reader.suitButton(card.Suit));
+    ASSERT_TRUE(WaitFor([&] { return look().raisedSuit == card.Suit; }, 3000));
+
+    display->click(reader.handCard(slot), 3); // any mouse button lays a card
+    QElapsedTimer sinceLay;
+    sinceLay.start();
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            seen = look();
+            return seen.top && seen.top->sameFace(card);
+        },
+        3000))
+        << "the card was not laid";
+    EXPECT_EQ(seen.hand.size(), 4u);
+    const int computerBefore = seen.computerCards;
+
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            seen = look();
+            return seen.computerCards != computerBefore;
+        },
+        5000, 20))
+        << "the computer did not answer";
+    const qint64 answeredAfter = sinceLay.elapsed();
+    EXPECT_GE(answeredAfter, 950) << "the computer moved before its second was up";
+    EXPECT_LE(answeredAfter, 3000);
+}
+
+TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
+{
+    SeenTable seen = deal();
+    QElapsedTimer clock;
+    clock.start();
+    int moves = 0;
+    while (!windowOpen("^Kolvar Americana$") && clock.elapsed() < 240000) {
+        seen = look();
+        if (windowOpen("^Kolvar Americana$"))
+            break;
+        if (seen.raisedSuit < 0) {
+            // Name a suit: the first card's, after a seven or at the opening.
+            const int suit = seen.hand.empty() ? 0 : seen.hand.front().Suit;
+            display->click(reader.suitButton(suit));
+            QThread::msleep(100);
+            continue;
+        }
+        // A card that follows the suit or the top card's rank, or a seven.
+        int pick = -1;
+        for (size_t i = 0; i < seen.hand.size() && pick < 0; ++i) {
+            const Card& c = seen.hand[i];
+            if (c.Rank == kSeven || c.Suit == seen.raisedSuit ||
+                (seen.top && c.Rank == seen.top->Rank))
+                pick = static_cast<int>(i);
+        }
+        const std::string before = text(seen.hand);
+        if (pick >= 0)
+            display->click(reader.handCard(pick));
+        // A card refused (a jack is owed) leaves the hand as it was: take instead.
+        if (pick < 0 || !WaitFor([&] { return text(look().hand) != before; }, 400))
+            display->click(reader.stock());
+        ++moves;
+        // The computer's second.
+        QThread::msleep(1100);
+    }
+    ASSERT_TRUE(windowOpen("^Kolvar Americana$"))
+        << "no end after " << moves << " moves; hand " << text(look().hand);
+    answer("^Kolvar Americana$");
+    // The game is over: the table keeps its last state and takes no more clicks.
+    const SeenTable after = look();
+    display->click(reader.stock());
+    QThread::msleep(300);
+    EXPECT_EQ(text(look().hand), text(after.hand));
+    EXPECT_FALSE(windowOpen("^Kolvar"));
+}
+
+} // namespace
+} // namespace kolvar::e2e
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,131 @@
+// Starting Xvfb and the game, and driving them from outside.
+#include "x_display.h"
+
+#include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace kolvar::e2e {
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs, int pollMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(pollMs);
+    }
+    return true;
+}
+
+XDisplay::XDisplay() : xvfb_(std::make_unique<QProcess>())
+{
+    // Xvfb picks a free display itself and writes its number to the pipe.
+    xvfb_->setProgram("Xvfb");
+    xvfb_->setArguments({"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+    xvfb_->start();
+    if (!xvfb_->waitForStarted(5000))
+        return;
+    QByteArray number;
+    WaitFor(
+        [&] {
+            xvfb_->waitForReadyRead(100);
+            number += xvfb_->readAllStandardOutput();
+            return number.contains('\n');
+        },
+        10000);
+    if (number.trimmed().isEmpty())
+        return;
+    name_ = ":" + QString::fromLatin1(number.trimmed());
+}
+
+XDisplay::~XDisplay()
+{
+    xvfb_->terminate();
+    xvfb_->waitForFinished(3000);
+}
+
+QString XDisplay::run(const QString& program, const QStringList& args, int timeoutMs) const
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", name_);
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(timeoutMs);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+QImage XDisplay::screenshot() const
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", name_);
+    p.setProcessEnvironment(env);
+    p.start("import", {"-window", "root", "png:-"});
+    p.waitForFinished(10000);
+    return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+void XDisplay::click(QPoint at, int button) const
+{
+    run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                    QString::number(button)});
+}
+
+void XDisplay::key(const QString& key, const QString& window) const
+{
+    if (!window.isEmpty())
+        focus(window);
+    run("xdotool", {"key", key});
+}
+
+QStringList XDisplay::windows(const QString& titleRegex) const
+{
+    return run("xdotool", {"search", "--onlyvisible", "--name", titleRegex})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+void XDisplay::focus(const QString& window) const
+{
+    run("xdotool", {"windowfocus", "--sync", window});
+}
+
+Game::Game(const XDisplay& display, const QString& executable)
+    : display_(display), process_(std::make_unique<QProcess>())
+{
+    static QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display.name());
+    env.insert("HOME", home.path());
+    env.remove("QT_QPA_PLATFORM");
+    process_->setProcessEnvironment(env);
+    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_->start(executable, {});
+    if (!process_->waitForStarted(5000))
+        return;
+    WaitFor(
+        [&] {
+            const QStringList found = display.windows("^Have fun!!$");
+            if (!found.isEmpty())
+                window_ = found.first();
+            return !window_.isEmpty();
+        },
+        15000, 100);
+    if (started()) {
+        QThread::msleep(300); // the first frame
+        focus();
+    }
+}
+
+Game::~Game()
+{
+    if (process_->state() != QProcess::NotRunning) {
+        process_->kill();
+        process_->waitForFinished(3000);
+    }
+}
+
+} // namespace kolvar::e2e

@@ -1,0 +1,59 @@
+// A private X display for the end-to-end tests: Xvfb started for the run,
+// the real game launched on it, real X input sent with xdotool and the
+// screen read back with ImageMagick's import.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace kolvar::e2e {
+
+class XDisplay {
+public:
+    XDisplay(); // starts Xvfb on a free display number
+    ~XDisplay();
+    bool ok() const { return !name_.isEmpty(); }
+    QString name() const { return name_; }
+    QSize size() const { return {1280, 800}; }
+
+    // Runs a command on the display and returns its standard output.
+    QString run(const QString& program, const QStringList& args, int timeoutMs = 10000) const;
+    QImage screenshot() const;
+    void click(QPoint at, int button = 1) const;
+    void key(const QString& key, const QString& window = {}) const;
+    // The ids of visible windows whose title matches the regular expression.
+    QStringList windows(const QString& titleRegex) const;
+    // Gives the keyboard focus to a window (there is no window manager).
+    void focus(const QString& window) const;
+
+private:
+    std::unique_ptr<QProcess> xvfb_;
+    QString name_;
+};
+
+// The game running on a display.
+class Game {
+public:
+    Game(const XDisplay& display, const QString& executable);
+    ~Game();
+    bool started() const { return !window_.isEmpty(); }
+    QString window() const { return window_; }
+    QProcess& process() { return *process_; }
+    void focus() const { display_.focus(window_); }
+
+private:
+    const XDisplay& display_;
+    std::unique_ptr<QProcess> process_;
+    QString window_;
+};
+
+// Polls `done` until it holds or `timeoutMs` passes; returns whether it held.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs, int pollMs = 50);
+
+} // namespace kolvar::e2e
