@@ -3,7 +3,6 @@
 #include "view/form1.h"
 
 #include <QApplication>
-
 #include <cstdio>
 
 int main(int argc, char* argv[])

@@ -22,7 +22,10 @@ int16_t countIn(const std::array<Card, kHandCapacity>& hand, int16_t count, Matc
     return n;
 }
 
-bool isJack(const Card& c) { return c.Rank == kJack; }
+bool isJack(const Card& c)
+{
+    return c.Rank == kJack;
+}
 
 } // namespace
 

@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kHumanRowY = 550;
 constexpr int kComputerRowY = 50;
-constexpr int kSlotStep = kCardWidth / 2;  // neighbours overlap by half a card
-constexpr int kCentredSlots = 16;          // the row's span of 560 pixels is centred
+constexpr int kSlotStep = kCardWidth / 2; // neighbours overlap by half a card
+constexpr int kCentredSlots = 16;         // the row's span of 560 pixels is centred
 constexpr int kButtonsFromRight = 50;
 constexpr int kButtonGap = 25;
 

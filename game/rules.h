@@ -19,9 +19,15 @@ void ApplyLayPenalty(int16_t rank, int16_t& layerDue, int16_t& opponentDue);
 void ApplyTakePenalty(int16_t& takerDue, int16_t& opponentDue);
 
 // A jack penalty stands: only a jack may be laid, or the cards taken.
-inline bool PenaltyPending(int16_t due) { return due > 1; }
+inline bool PenaltyPending(int16_t due)
+{
+    return due > 1;
+}
 
 // Laying the last card wins unless it is an ace or a jack.
-inline bool LastCardWins(int16_t rank) { return rank != kAce && rank != kJack; }
+inline bool LastCardWins(int16_t rank)
+{
+    return rank != kAce && rank != kJack;
+}
 
 } // namespace kolvar

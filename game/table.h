@@ -48,8 +48,8 @@ struct Table {
     int16_t PrevRank = 0;
     int16_t PrevSuit = 0;
 
-    int16_t PlayedCount = 0; // cards laid in this game by both sides
-    int16_t CurrentSuit = 0; // the suit the next card must follow
+    int16_t PlayedCount = 0;   // cards laid in this game by both sides
+    int16_t CurrentSuit = 0;   // the suit the next card must follow
     bool SuitPickOpen = false; // the suit buttons take clicks
     bool ComputerToMove = false;
 
@@ -62,7 +62,7 @@ struct Table {
     int32_t LastMoveTick = 0;
 
     std::array<int16_t, kSuitCount> SuitTally{}; // the computer's cards per suit, as last tallied
-    bool StockClicked = false; // the click being handled lies on the stock
+    bool StockClicked = false;                   // the click being handled lies on the stock
 
     // Between a deal and the end of its game. Before the first deal and after
     // a game has ended, the table takes no clicks and the computer no turn.

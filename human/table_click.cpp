@@ -101,7 +101,9 @@ int16_t HitTestHand(const Table& t, int16_t x, int16_t y)
     const int n = t.HumanCount;
     if (n == 0)
         return -1;
-    auto inRow = [&](int i) { return t.HumanSlotPos[i].Y < y && y < t.HumanSlotPos[i].Y + kCardHeight; };
+    auto inRow = [&](int i) {
+        return t.HumanSlotPos[i].Y < y && y < t.HumanSlotPos[i].Y + kCardHeight;
+    };
     for (int i = 0; i + 1 < n; ++i)
         if (t.HumanSlotPos[i].X < x && x < t.HumanSlotPos[i + 1].X && inRow(i))
             return static_cast<int16_t>(i);

@@ -2,7 +2,6 @@
 #include "platform/system.h"
 
 #include <QCoreApplication>
-
 #include <chrono>
 #include <cstdlib>
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -13,8 +12,6 @@ namespace kolvar {
 SoundEffectPlayer::SoundEffectPlayer(const QStringList& paths, std::function<void()> alert)
     : alert_(alert ? std::move(alert) : [] { QApplication::beep(); })
 {
-    // Without an audio device the game plays on in silence, and says nothing of it.
-    QLoggingCategory::setFilterRules("qt.multimedia*.warning=false");
     for (const QString& path : paths) {
         if (!QFileInfo::exists(path))
             continue;

@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 

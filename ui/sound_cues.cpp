@@ -14,8 +14,7 @@ QString CuePath(std::string_view file)
            QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
 }
 
-SoundCues::SoundCues(const Options& options, std::unique_ptr<WavePlayer> player)
-    : options_(options)
+SoundCues::SoundCues(const Options& options, std::unique_ptr<WavePlayer> player) : options_(options)
 {
     for (size_t i = 0; i < kCueFiles.size(); ++i)
         paths_[i] = CuePath(kCueFiles[i]);

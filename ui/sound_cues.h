@@ -5,7 +5,6 @@
 #include "game/options.h"
 
 #include <QString>
-
 #include <array>
 #include <memory>
 #include <string_view>
@@ -14,8 +13,8 @@ namespace kolvar {
 
 class WavePlayer;
 
-inline constexpr std::array<std::string_view, 4> kCueFiles = {"click.wav", "laser.wav",
-                                                              "clap.wav", "camera.wav"};
+inline constexpr std::array<std::string_view, 4> kCueFiles = {"click.wav", "laser.wav", "clap.wav",
+                                                              "camera.wav"};
 
 // The path of a wave file beside the executable.
 QString CuePath(std::string_view file);

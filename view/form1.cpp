@@ -195,8 +195,12 @@ void Form1::Timer1_Timer()
     kolvar::Timer1_Timer(table_, *this);
 }
 
+// Closing the table ends the game program, its other windows with it.
 void Form1::closeEvent(QCloseEvent* event)
 {
+    for (QWidget* window : {static_cast<QWidget*>(form2_), static_cast<QWidget*>(form3_)})
+        if (window)
+            window->hide();
     event->accept();
     QCoreApplication::quit();
 }

@@ -15,7 +15,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -56,6 +55,7 @@ public:
     PictureBox& surface() { return *surface_; }
     CardRenderer& renderer() { return *renderer_; }
     QTimer& timer() { return Timer1; }
+    SoundCues& soundCues() { return cues_; }
     Form2* optionsWindow() const;
     Form3* rulesWindow() const;
     // Replaces the modal message box, so that tests can answer it.

@@ -1,6 +1,5 @@
 // The computer's turn: its pacing by the timer and its ladder, rung by rung.
 #include "computer/computer_turn.h"
-
 #include "fake_host.h"
 #include "game/invariants.h"
 #include "table_text.h"

@@ -1,8 +1,7 @@
 // The four end tests, each at its point in the moves, and what follows them.
-#include "game/end_game.h"
-
 #include "computer/computer_turn.h"
 #include "fake_host.h"
+#include "game/end_game.h"
 #include "game/invariants.h"
 #include "human/table_click.h"
 #include "table_text.h"

@@ -1,7 +1,6 @@
 // The searches and tallies the computer decides by: scan order, tie rules and
 // exactly the cards held.
 #include "computer/hand_queries.h"
-
 #include "table_text.h"
 
 namespace kolvar::testing {

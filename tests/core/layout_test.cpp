@@ -52,8 +52,8 @@ TEST(Layout, NarrowClientStartsTheRowLeftOfTheEdgeRoundingDown)
     EXPECT_EQ(t.HumanSlotPos[1].X, 5);
     EXPECT_EQ(t.StockX, -30);
     EXPECT_EQ(t.HumanSlotPos[0].Y, 550); // the row stays put and is cut off
-    EXPECT_EQ(t.TopCardX, 215);           // Int(431 / 2)
-    EXPECT_EQ(t.PrevCardX, 250);          // Int(501 / 2)
+    EXPECT_EQ(t.TopCardX, 215);          // Int(431 / 2)
+    EXPECT_EQ(t.PrevCardX, 250);         // Int(501 / 2)
     EXPECT_EQ(t.TopCardY, 190);
 
     const SuitButtonPlacement b = PlaceSuitButtons(501, 100, 39, 38);

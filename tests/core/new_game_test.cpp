@@ -1,10 +1,9 @@
 // Start-up and the deal: the shuffle as a function of its random values, the
 // dealt table, and the opening for either side.
-#include "game/new_game.h"
-
 #include "computer/computer_turn.h"
 #include "fake_host.h"
 #include "game/invariants.h"
+#include "game/new_game.h"
 #include "human/suit_buttons.h"
 #include "table_text.h"
 
@@ -12,10 +11,7 @@ namespace kolvar::testing {
 namespace {
 
 struct NewGame : ::testing::Test {
-    NewGame()
-    {
-        Form_Load(t, options, host, kClientWidth, kClientHeight);
-    }
+    NewGame() { Form_Load(t, options, host, kClientWidth, kClientHeight); }
     Table t;
     Options options;
     FakeHost host;

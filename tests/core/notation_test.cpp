@@ -1,10 +1,9 @@
 // The one-line table notation reads back what it writes, and the state
 // checker names what is wrong with a broken table.
+#include "fake_host.h"
 #include "game/invariants.h"
 #include "game/new_game.h"
 #include "game/notation.h"
-
-#include "fake_host.h"
 #include "table_text.h"
 
 namespace kolvar::testing {
@@ -57,8 +56,9 @@ TEST(Invariants, EachBrokenRuleIsNamed)
     const std::string sound = "human=8d,9d computer=Kc,Qs top=Kd";
     EXPECT_NE(broken(sound, [](Table& t) { t.HumanHand[1].Slot = 0; }).find("Slot"),
               std::string::npos);
-    EXPECT_NE(broken(sound, [](Table& t) { copyFace(t.HumanHand[1], t.ComputerHand[0]); }).find("Kc"),
-              std::string::npos);
+    EXPECT_NE(
+        broken(sound, [](Table& t) { copyFace(t.HumanHand[1], t.ComputerHand[0]); }).find("Kc"),
+        std::string::npos);
     EXPECT_NE(broken(sound, [](Table& t) { ++t.DrawPos; }).find("DrawPos"), std::string::npos);
     EXPECT_NE(broken(sound, [](Table& t) { t.ComputerDrawDue = 1; }).find("owe"),
               std::string::npos);

@@ -1,11 +1,10 @@
 // The deck ring as stock and pile at once: wrapping cursors, laid cards coming
 // round again, and draws bounded by the hand and by the stock.
-#include "game/ring.h"
-
 #include "computer/computer_turn.h"
 #include "fake_host.h"
 #include "game/invariants.h"
 #include "game/new_game.h"
+#include "game/ring.h"
 #include "human/suit_buttons.h"
 #include "human/table_click.h"
 #include "table_text.h"
@@ -34,7 +33,7 @@ TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
         ASSERT_TRUE(human ? TakeFromStock(t, t.HumanHand, t.HumanCount)
                           : TakeFromStock(t, t.ComputerHand, t.ComputerCount));
     }
-    EXPECT_EQ(t.DrawPos, 0); // wrapped from 31
+    EXPECT_EQ(t.DrawPos, 0);     // wrapped from 31
     EXPECT_EQ(StockCount(t), 1); // only the top card is left
     ASSERT_TRUE(TakeFromStock(t, t.ComputerHand, t.ComputerCount));
     EXPECT_EQ(FormatCard(t.ComputerHand[t.ComputerCount - 1]), "8d");

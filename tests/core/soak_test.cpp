@@ -4,14 +4,13 @@
 // timer tick, also while a message box is open. After every event the table
 // must be sound. A failure names the seed and the event.
 #include "computer/computer_turn.h"
+#include "fake_host.h"
 #include "game/invariants.h"
 #include "game/new_game.h"
 #include "game/notation.h"
 #include "game/rules.h"
 #include "human/suit_buttons.h"
 #include "human/table_click.h"
-
-#include "fake_host.h"
 #include "table_text.h"
 
 #include <iostream>

@@ -1,10 +1,9 @@
 // The human's clicks: what the table takes, what it refuses, and what each
 // card laid does.
-#include "human/table_click.h"
-
 #include "fake_host.h"
 #include "game/invariants.h"
 #include "human/suit_buttons.h"
+#include "human/table_click.h"
 #include "table_text.h"
 
 namespace kolvar::testing {
@@ -59,8 +58,8 @@ TEST_F(TableClick, TheStockTakesAllTheCardsDueWithOneCue)
 TEST_F(TableClick, TheStocksBorderPixelsAreOffTheStock)
 {
     play("human=8d computer=Kc top=Kh", kHearts);
-    for (auto [x, y] : {std::pair{220.0f, 350.0f}, {290.0f, 350.0f}, {250.0f, 300.0f},
-                        {250.0f, 400.0f}}) {
+    for (auto [x, y] :
+         {std::pair{220.0f, 350.0f}, {290.0f, 350.0f}, {250.0f, 300.0f}, {250.0f, 400.0f}}) {
         click(x, y);
         EXPECT_EQ(t.HumanCount, 1) << x << "," << y;
     }
@@ -73,8 +72,8 @@ TEST_F(TableClick, WhileNoSuitIsNamedEveryClickOffTheStockBringsTheReminder)
     play("human=7d,8d computer=Kc pick=yes");
     clickCard(0); // a seven too
     click(5, 5);
-    EXPECT_EQ(host.messages,
-              (std::vector<Message>{{"Selectati o culoare", "Kolvar"}, {"Selectati o culoare", "Kolvar"}}));
+    EXPECT_EQ(host.messages, (std::vector<Message>{{"Selectati o culoare", "Kolvar"},
+                                                   {"Selectati o culoare", "Kolvar"}}));
     EXPECT_EQ(t.HumanCount, 2);
     EXPECT_EQ(host.redraws, 0);
 
@@ -180,7 +179,7 @@ TEST_F(TableClick, APlainCardPassesTheTurnAndOneCardToTake)
     host.now = 4242;
     clickCard(1);
     EXPECT_EQ(HumanHandText(t), "8d,9s");
-    EXPECT_EQ(t.HumanHand[1].Slot, 1); // the card right of the gap moved one slot left
+    EXPECT_EQ(t.HumanHand[1].Slot, 1);           // the card right of the gap moved one slot left
     EXPECT_EQ(FormatCard(t.HumanHand[2]), "9s"); // the stale entry past the hand keeps its contents
     EXPECT_EQ(FormatCard(Card{t.PrevRank, t.PrevSuit, 0}), "Kd");
     EXPECT_EQ(FormatCard(Card{t.TopRank, t.TopSuit, 0}), "Qd");

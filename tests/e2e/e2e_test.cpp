@@ -1,14 +1,12 @@
 // The real program on a real X display, played with real mouse clicks and
 // keys, and checked on what the screen shows.
+#include "game/notation.h"
 #include "table_reader.h"
 #include "x_display.h"
-
-#include "game/notation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
-
 #include <gtest/gtest.h>
 
 namespace kolvar::e2e {
@@ -169,6 +167,48 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
     QThread::msleep(300);
     EXPECT_EQ(text(look().hand), text(after.hand));
     EXPECT_FALSE(windowOpen("^Kolvar"));
+}
+
+// --- The menus -------------------------------------------------------------
+
+TEST_F(EndToEnd, F1OpensTheRulesAndF3TheOptionsButOnlyBetweenGames)
+{
+    display->key("F1");
+    EXPECT_TRUE(WaitFor([&] { return windowOpen("^Reguli de joc$"); }, 3000));
+    game->focus();
+    display->key("F3");
+    EXPECT_TRUE(WaitFor([&] { return windowOpen("^Optiuni$"); }, 3000));
+
+    Game second(*display, KOLVAR_BINARY); // a fresh program, for a game in progress
+    ASSERT_TRUE(second.started());
+    second.focus();
+    display->key("F2");
+    QThread::msleep(300);
+    display->key("F3");
+    QThread::msleep(700);
+    EXPECT_EQ(display->windows("^Optiuni$").size(), 1) << "F3 opened the options during a game";
+}
+
+TEST_F(EndToEnd, DespreShowsTheAboutBox)
+{
+    // Open "File" at the menu bar's left end, move right to "Help", whose
+    // first item is "Despre".
+    display->click({12, 9});
+    QThread::msleep(300);
+    display->key("Right");
+    QThread::msleep(200);
+    display->key("Return");
+    ASSERT_TRUE(WaitFor([&] { return windowOpen("^Kolvar v.01$"); }, 3000));
+    answer("^Kolvar v.01$");
+}
+
+TEST_F(EndToEnd, F4EndsTheProgramAtOnce)
+{
+    game->focus();
+    display->key("F4");
+    EXPECT_TRUE(game->process().waitForFinished(2000));
+    EXPECT_EQ(game->process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game->process().exitCode(), 0);
 }
 
 } // namespace

@@ -26,8 +26,8 @@ TEST(Assets, EveryCardIsKnownByTheStripThatShowsOnTheTable)
     for (int16_t suit = 0; suit < kSuitCount; ++suit)
         for (int16_t rank = kLowestRank; rank <= kHighestRank; ++rank) {
             const QImage strip = cell(rank, suit).copy(0, 0, 35, kCardHeight);
-            strips.insert(QByteArray(reinterpret_cast<const char*>(strip.constBits()),
-                                     strip.sizeInBytes()));
+            strips.insert(
+                QByteArray(reinterpret_cast<const char*>(strip.constBits()), strip.sizeInBytes()));
         }
     EXPECT_EQ(strips.size(), 32);
 }

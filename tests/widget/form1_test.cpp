@@ -1,14 +1,12 @@
 // The main window as the player first sees it: its caption, colour, size,
 // menu bar, suit buttons and hidden pictures.
-#include "view/form1.h"
-
 #include "platform/picture_box.h"
+#include "view/form1.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-
 #include <gtest/gtest.h>
 
 namespace kolvar {

@@ -1,6 +1,5 @@
 // The widget tests run inside one QApplication on the offscreen platform.
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QRect>
-
 #include <gtest/gtest.h>
 
 namespace kolvar::testing {

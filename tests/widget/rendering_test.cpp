@@ -1,17 +1,15 @@
 // The drawing of the table: what the player sees at each computed place is
 // the card sheet's cell, the card back, or the table colour.
-#include "view/card_rendering.h"
-
 #include "pictures.h"
 #include "platform/picture_box.h"
 #include "table_text.h"
+#include "view/card_rendering.h"
 #include "view/form1.h"
 
 namespace kolvar::testing {
 namespace {
 
-constexpr const char* kFullHand =
-    "7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac,Jd";
+constexpr const char* kFullHand = "7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac,Jd";
 
 struct Rendering : ::testing::Test {
     Rendering()
@@ -48,8 +46,8 @@ struct Rendering : ::testing::Test {
                    !SamePixels(shown(), at + QPoint(0, y), back, QRect(0, row, width, 1)))
                 ++row;
             if (row == back.height())
-                return ::testing::AssertionFailure() << "row " << y << " of the back at ("
-                                                     << at.x() << "," << at.y() << ") is no back row";
+                return ::testing::AssertionFailure() << "row " << y << " of the back at (" << at.x()
+                                                     << "," << at.y() << ") is no back row";
             if (y == 0 && row != 0)
                 return ::testing::AssertionFailure() << "the back does not start at its first row";
         }

@@ -1,0 +1,117 @@
+// The menu items through a game: which are available when, what their keys
+// open, and the windows they open.
+#include "platform/picture_box.h"
+#include "table_text.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "view/form1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace kolvar::testing {
+namespace {
+
+struct Menus : ::testing::Test {
+    Menus()
+    {
+        w.setMessagePresenter(
+            [this](const QString& text, const QString& title) { messages << title + ": " + text; });
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+    QAction* item(const char* name) { return w.findChild<QAction*>(name); }
+    QStringList enabled()
+    {
+        QStringList on;
+        for (const char* name : {"JocNou", "Optiuni", "Exit", "Despre", "ReguliDeJoc"})
+            if (item(name)->isEnabled())
+                on << name;
+        return on;
+    }
+    // Ends the game in progress with the human laying his last card.
+    void winTheGame()
+    {
+        Table& t = w.table();
+        std::string error;
+        ASSERT_TRUE(ParseTable("human=Kd computer=9c top=Qd", t, error)) << error;
+        w.SetSuitLook(kDiamonds, kRaised);
+        w.Form_MouseDown(Qt::LeftButton, {}, HumanCardX(t, 0), HumanCardY(t, 0));
+    }
+
+    Form1 w;
+    QStringList messages;
+};
+
+const QStringList kAll{"JocNou", "Optiuni", "Exit", "Despre", "ReguliDeJoc"};
+const QStringList kDuringAGame{"JocNou", "Exit", "Despre", "ReguliDeJoc"};
+
+TEST_F(Menus, OptionsAreLockedFromTheDealToTheEndOfTheGame)
+{
+    EXPECT_EQ(enabled(), kAll);
+    QTest::keyClick(&w, Qt::Key_F2);
+    EXPECT_EQ(w.table().HumanCount, 5);
+    EXPECT_EQ(enabled(), kDuringAGame);
+    EXPECT_TRUE(w.timer().isActive());
+
+    QTest::keyClick(&w, Qt::Key_F3);
+    EXPECT_EQ(w.optionsWindow(), nullptr);
+
+    QTest::keyClick(&w, Qt::Key_F2); // a fresh deal mid-game keeps them locked
+    EXPECT_EQ(enabled(), kDuringAGame);
+
+    winTheGame();
+    EXPECT_EQ(messages, QStringList{"Kolvar Americana: Felicitari, ati castigat! Sunteti un "
+                                    "norocos!!!!!"});
+    EXPECT_EQ(enabled(), kAll);
+    EXPECT_FALSE(w.timer().isActive());
+    QTest::keyClick(&w, Qt::Key_F3);
+    ASSERT_NE(w.optionsWindow(), nullptr);
+    EXPECT_TRUE(w.optionsWindow()->isVisible());
+}
+
+TEST_F(Menus, TheRulesWindowOpensOnceAndIsBroughtToTheFrontAfterwards)
+{
+    QTest::keyClick(&w, Qt::Key_F1);
+    Form3* rules = w.rulesWindow();
+    ASSERT_NE(rules, nullptr);
+    EXPECT_TRUE(rules->isVisible());
+    rules->Text1->moveCursor(QTextCursor::End);
+    const int scrolledTo = rules->Text1->textCursor().position();
+
+    QTest::keyClick(&w, Qt::Key_F2); // available during a game too
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_EQ(w.rulesWindow(), rules); // not made again, not reloaded
+    EXPECT_EQ(rules->Text1->textCursor().position(), scrolledTo);
+
+    rules->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.rulesWindow(), nullptr);
+    w.ReguliDeJoc_Click();
+    ASSERT_NE(w.rulesWindow(), nullptr);
+    EXPECT_EQ(w.rulesWindow()->Text1->textCursor().position(), 0); // loaded afresh
+}
+
+TEST_F(Menus, ClosingTheTableClosesTheOtherWindowsWithIt)
+{
+    w.Optiuni_Click();
+    w.ReguliDeJoc_Click();
+    ASSERT_TRUE(w.optionsWindow()->isVisible());
+    ASSERT_TRUE(w.rulesWindow()->isVisible());
+    w.close();
+    EXPECT_FALSE(w.optionsWindow()->isVisible());
+    EXPECT_FALSE(w.rulesWindow()->isVisible());
+}
+
+TEST_F(Menus, ExitLeavesTheOptionsAsTheyAre)
+{
+    w.Optiuni_Click();
+    w.optionsWindow()->Check1->setChecked(false);
+    w.Exit_Click(); // the program ends here; the options window does not unload
+    EXPECT_TRUE(w.options().OptSound);
+}
+
+} // namespace
+} // namespace kolvar::testing

@@ -1,0 +1,119 @@
+// The sound cues: silent while sound is off, once per human take, once per
+// card the computer takes, and harmless without files or an audio device.
+#include "fake_wave_player.h"
+#include "platform/system.h"
+#include "table_text.h"
+#include "ui/form2.h"
+#include "ui/sound_cues.h"
+#include "view/form1.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace kolvar::testing {
+namespace {
+
+struct Sound : ::testing::Test {
+    Sound()
+    {
+        w.setMessagePresenter([](const QString&, const QString&) {});
+        w.soundCues().setPlayer(std::make_unique<FakeWavePlayer>(played));
+    }
+    void play(std::string_view line, int raisedSuit)
+    {
+        std::string error;
+        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
+        w.SetSuitLook(raisedSuit, kRaised);
+    }
+    void clickHand(int i)
+    {
+        w.Form_MouseDown(Qt::LeftButton, {}, HumanCardX(w.table(), i), HumanCardY(w.table(), i));
+    }
+    void clickStock()
+    {
+        const Table& t = w.table();
+        w.Form_MouseDown(Qt::RightButton, {}, t.StockX + 30.0f, t.StockY + 30.0f);
+    }
+    void computerMoves()
+    {
+        w.table().LastMoveTick = GetTickCount() - 5000;
+        w.Timer1_Timer();
+    }
+
+    Form1 w;
+    QStringList played;
+};
+
+TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
+{
+    play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
+    clickStock();
+    EXPECT_EQ(played, QStringList{"laser.wav"}); // one for three cards
+    played.clear();
+
+    play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Jd due=0/3 turn=computer",
+         kDiamonds);
+    computerMoves();
+    EXPECT_EQ(played, QStringList(3, "camera.wav")); // one for each card
+    played.clear();
+
+    play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd", kDiamonds);
+    clickHand(0); // an ace
+    EXPECT_EQ(played, QStringList{"click.wav"});
+    w.table().ComputerToMove = true;
+    w.table().ComputerDrawDue = 1;
+    w.table().HumanDrawDue = 0;
+    w.table().CurrentSuit = kClubs;
+    w.SetSuitLook(kClubs, kRaised);
+    computerMoves(); // the computer's ace of clubs
+    EXPECT_EQ(played, (QStringList{"click.wav", "clap.wav"}));
+}
+
+TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)
+{
+    w.options().OptSound = false;
+    play("human=8d,Kd computer=9c,Qs stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
+    clickStock();
+    computerMoves();
+    clickHand(0);
+    EXPECT_TRUE(played.isEmpty());
+}
+
+TEST_F(Sound, SwitchingSoundOffInTheOptionsWindowSilencesTheNextCue)
+{
+    w.Optiuni_Click();
+    w.optionsWindow()->Check1->setChecked(false);
+    w.optionsWindow()->close();
+    play("human=8d,Kd computer=9c top=Qd", kDiamonds);
+    clickHand(0);
+    EXPECT_TRUE(played.isEmpty());
+    EXPECT_FALSE(w.options().OptSound);
+}
+
+TEST(WavePlayback, AMissingFilePlaysTheAlertInstead)
+{
+    int alerts = 0;
+    const QString present = CuePath("click.wav");
+    SoundEffectPlayer player({present, "/nowhere/laser.wav"}, [&] { ++alerts; });
+    player.play(present);
+    EXPECT_EQ(alerts, 0);
+    player.play("/nowhere/laser.wav");
+    EXPECT_EQ(alerts, 1);
+}
+
+TEST(WavePlayback, WithoutAnAudioDeviceCuesReturnAtOnceAndTheGameGoesOn)
+{
+    // The test machines have no sound card; on one that has, this plays.
+    Options options;
+    SoundCues cues(options);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 200; ++i)
+        cues.PlaySoundCue(kCueFiles[i % kCueFiles.size()]);
+    QTest::qWait(50);
+    EXPECT_LT(clock.elapsed(), 5000) << "cues must not wait for the sound to finish";
+}
+
+} // namespace
+} // namespace kolvar::testing
