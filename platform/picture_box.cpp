@@ -13,6 +13,7 @@ const QColor kBevelInnerLight(224, 224, 224);
 const QColor kBevelInnerDark(128, 128, 128);
 const QColor kBevelOuterDark(48, 48, 48);
 const QColor kFlatOutline(160, 120, 80);
+constexpr qreal kFade = 0.55; // how far a faded picture goes towards the background
 
 } // namespace
 
@@ -57,6 +58,12 @@ void PictureBox::SetAppearance(int look)
     update();
 }
 
+void PictureBox::setFadedWhenFlat(bool faded)
+{
+    fadedWhenFlat_ = faded;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
@@ -70,6 +77,13 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QRect dirty = event->rect() & client;
     if (!dirty.isEmpty())
         p.drawImage(dirty.topLeft(), image_, dirty.translated(-border_, -border_));
+    if (fadedWhenFlat_ && appearance_ == 0) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setOpacity(kFade);
+        p.fillRect(dirty, background_);
+        p.setOpacity(1.0);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+    }
     if (border_ > 0)
         paintFrame(p);
 }

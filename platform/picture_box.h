@@ -35,6 +35,9 @@ public:
     // 0 flat, 1 raised; the look set is the look read back.
     int Appearance() const { return appearance_; }
     void SetAppearance(int look);
+    // Shows the picture faded towards the background while the box is flat,
+    // so that the one raised box stands out (the image itself is unchanged).
+    void setFadedWhenFlat(bool faded);
 
 signals:
     // Client-area pixels, as received; every button is reported.
@@ -54,6 +57,7 @@ private:
     QColor background_;
     int border_ = 0;
     int appearance_ = 0;
+    bool fadedWhenFlat_ = false;
     bool pressed_ = false;
 };
 

@@ -102,6 +102,7 @@ void Form1::buildPictures()
         button->setObjectName(QString("Picture%1").arg(4 + s));
         button->setPicture(QImage(kSuitIcons[s]));
         button->setCursor(Qt::PointingHandCursor);
+        button->setFadedWhenFlat(true);
         connect(button, &PictureBox::clicked, this, clicks[s]);
         pictures_[3 + s] = button;
     }

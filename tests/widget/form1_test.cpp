@@ -77,8 +77,13 @@ TEST(Form1Window, TheLookSetIsTheLookReadBackAndShowsAsABevel)
     // Raised: light above, dark below; flat: the same outline all round.
     EXPECT_GT(qGray(raised.pixel(10, 0)), qGray(raised.pixel(10, 37)) + 100);
     EXPECT_EQ(flat.pixel(10, 0), flat.pixel(10, 37));
-    // The icon itself is the same in both looks.
-    EXPECT_EQ(raised.copy(2, 2, 35, 34), flat.copy(2, 2, 35, 34));
+    // The raised button shows its icon as it is; a flat one fades it towards
+    // the table, so the named suit stands out.
+    const QImage icon = hearts.image();
+    const QPoint middle(17, 17); // inside the heart
+    EXPECT_EQ(raised.pixel(middle + QPoint(2, 2)), icon.pixel(middle));
+    EXPECT_NE(flat.pixel(middle + QPoint(2, 2)), icon.pixel(middle));
+    EXPECT_EQ(hearts.image(), icon); // the picture itself is untouched
 }
 
 TEST(Form1Window, NoCardsBeforeTheFirstNewGame)
