@@ -8,7 +8,8 @@ JOBS       ?= $(shell nproc)
 
 .PHONY: run test deps configure build test-asan assets bench fuzz fuzz-run format clean
 
-run: build
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kolvar
 	@$(BUILD)/kolvar
 
 test: build test-asan
