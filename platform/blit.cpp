@@ -35,10 +35,11 @@ bool copyRows(QImage& target, int x, int y, int width, int height, const QImage&
     const uchar* from = source.constBits() + (sourceY + to.y() - y) * source.bytesPerLine() +
                         (sourceX + to.x() - x) * sizeof(QRgb);
     const size_t bytes = static_cast<size_t>(to.width()) * sizeof(QRgb);
+    const qsizetype intoStride = target.bytesPerLine(), fromStride = source.bytesPerLine();
     for (int row = 0; row < to.height(); ++row) {
         std::memcpy(into, from, bytes);
-        into += target.bytesPerLine();
-        from += source.bytesPerLine();
+        into += intoStride;
+        from += fromStride;
     }
     return true;
 }

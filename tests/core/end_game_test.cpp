@@ -28,6 +28,16 @@ struct EndOfGame : ::testing::Test {
         host.now = t.LastMoveTick + 1001;
         Timer1_Timer(t, host);
     }
+    // A real message box runs its own event loop, and the timer ticks in it.
+    void keepTickingWhileAMessageIsOpen()
+    {
+        host.onMessage = [this] {
+            for (int i = 0; i < 100; ++i) {
+                host.now += 50;
+                Timer1_Timer(t, host);
+            }
+        };
+    }
     void expectEnded(const Message& m)
     {
         EXPECT_EQ(host.messages, std::vector<Message>{m});
@@ -148,12 +158,7 @@ TEST_F(EndOfGame, TicksWhileTheEndMessageIsOpenStartNoMove)
 {
     // The human wins; the message box's own event loop keeps the timer ticking.
     play("human=Kd computer=9d top=Qd", kDiamonds);
-    host.onMessage = [&] {
-        for (int i = 0; i < 100; ++i) {
-            host.now += 50;
-            Timer1_Timer(t, host);
-        }
-    };
+    keepTickingWhileAMessageIsOpen();
     clickCard(0);
     EXPECT_EQ(t.ComputerCount, 1);
     EXPECT_EQ(host.messages.size(), 1u);
@@ -162,12 +167,7 @@ TEST_F(EndOfGame, TicksWhileTheEndMessageIsOpenStartNoMove)
 TEST_F(EndOfGame, TicksDuringTheComputersOwnEndMessageStartNoMove)
 {
     play("human= computer=9c,Kc top=Jd due=0/3 turn=computer", kDiamonds);
-    host.onMessage = [&] {
-        for (int i = 0; i < 100; ++i) {
-            host.now += 50;
-            Timer1_Timer(t, host);
-        }
-    };
+    keepTickingWhileAMessageIsOpen();
     tickAfterPause();
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(t.ComputerCount, 2);
