@@ -151,160 +151,220 @@ std::string FormatTable(const Table& t)
            " game=" + (t.GameInProgress ? "on" : "off");
 }
 
-bool ParseTable(std::string_view line, Table& into, std::string& error)
-{
-    std::map<std::string, std::string, std::less<>> fields;
-    while (!line.empty()) {
-        const auto space = std::min(line.find(' '), line.size());
-        const std::string_view token = line.substr(0, space);
-        line.remove_prefix(std::min(space + 1, line.size()));
-        if (token.empty())
-            continue;
-        const auto eq = token.find('=');
-        if (eq == std::string_view::npos) {
-            error = "field without '=': " + std::string(token);
-            return false;
-        }
-        fields[std::string(token.substr(0, eq))] = std::string(token.substr(eq + 1));
+namespace {
+
+// Reads one line's fields into a table, each field at most once; every
+// field left over at the end is unknown.
+class LineParser {
+public:
+    explicit LineParser(Table& t) : t_(t) {}
+
+    bool parse(std::string_view line)
+    {
+        return split(line) && readHands() && readPile() && readTurn() && readRing() &&
+               (fields_.empty() || fail("unknown field " + fields_.begin()->first));
     }
-    auto take = [&](std::string_view key) -> std::optional<std::string> {
-        auto it = fields.find(key);
-        if (it == fields.end())
-            return std::nullopt;
-        std::string v = it->second;
-        fields.erase(it);
-        return v;
-    };
-    auto fail = [&](std::string what) {
-        error = std::move(what);
+    const std::string& error() const { return error_; }
+
+private:
+    bool fail(std::string what)
+    {
+        error_ = std::move(what);
         return false;
-    };
+    }
 
-    Table t = into; // keeps the geometry
-    const Table fresh;
-    t.Deck = fresh.Deck;
-    t.HumanHand = fresh.HumanHand;
-    t.ComputerHand = fresh.ComputerHand;
-    t.SuitTally = fresh.SuitTally;
-    t.StockClicked = false;
-    t.MoveRunning = false;
-
-    auto cardsOf = [&](std::string_view key, Cards& out) {
-        if (auto v = take(key)) {
-            auto cards = parseCards(*v);
-            if (!cards)
-                return fail("bad cards in " + std::string(key) + "=" + *v);
-            out = *cards;
+    bool split(std::string_view line)
+    {
+        while (!line.empty()) {
+            const auto space = std::min(line.find(' '), line.size());
+            const std::string_view token = line.substr(0, space);
+            line.remove_prefix(std::min(space + 1, line.size()));
+            if (token.empty())
+                continue;
+            const auto eq = token.find('=');
+            if (eq == std::string_view::npos)
+                return fail("field without '=': " + std::string(token));
+            fields_[std::string(token.substr(0, eq))] = std::string(token.substr(eq + 1));
         }
         return true;
-    };
-    auto number = [&](std::string_view key, auto& field, int fallback) {
+    }
+
+    std::optional<std::string> take(std::string_view key)
+    {
+        auto it = fields_.find(key);
+        if (it == fields_.end())
+            return std::nullopt;
+        std::string v = std::move(it->second);
+        fields_.erase(it);
+        return v;
+    }
+
+    bool cards(std::string_view key, Cards& out)
+    {
+        auto v = take(key);
+        if (!v)
+            return true;
+        auto parsed = parseCards(*v);
+        if (!parsed)
+            return fail("bad cards in " + std::string(key) + "=" + *v);
+        out = std::move(*parsed);
+        return true;
+    }
+
+    template <typename Field>
+    bool number(std::string_view key, Field& field, int fallback)
+    {
         auto v = take(key);
         auto n = v ? parseInt(*v) : std::optional<int>(fallback);
         if (!n)
             return fail("bad number in " + std::string(key) + "=" + *v);
-        field = static_cast<std::remove_reference_t<decltype(field)>>(*n);
+        field = static_cast<Field>(*n);
         return true;
-    };
-    auto flag = [&](std::string_view key, std::string_view yes, std::string_view no, bool& field,
-                    bool fallback) {
-        auto v = take(key);
-        if (!v) {
-            field = fallback;
-            return true;
-        }
-        if (*v != yes && *v != no)
-            return fail(std::string(key) + " takes " + std::string(yes) + " or " + std::string(no));
-        field = *v == yes;
-        return true;
-    };
-
-    Cards human, computer, top, prev;
-    if (!cardsOf("human", human) || !cardsOf("computer", computer) || !cardsOf("top", top) ||
-        !cardsOf("prev", prev))
-        return false;
-    if (!setHand(t.HumanHand, t.HumanCount, human) ||
-        !setHand(t.ComputerHand, t.ComputerCount, computer))
-        return fail("a hand holds at most 21 cards");
-    for (int i = 0; i < t.HumanCount; ++i)
-        t.HumanHand[i].Slot = static_cast<int16_t>(i);
-    if (top.size() > 1 || prev.size() > 1)
-        return fail("top and prev are one card each");
-    const Card topCard = top.empty() ? Card{} : top[0];
-    const Card prevCard = prev.empty() ? Card{} : prev[0];
-    t.TopRank = topCard.Rank;
-    t.TopSuit = topCard.Suit;
-    t.PrevRank = prevCard.Rank;
-    t.PrevSuit = prevCard.Suit;
-
-    if (auto s = take("suit")) {
-        const auto u = kSuitLetters.find(*s);
-        auto n = parseInt(*s);
-        if (s->size() == 1 && u != std::string_view::npos)
-            t.CurrentSuit = static_cast<int16_t>(u);
-        else if (n)
-            t.CurrentSuit = static_cast<int16_t>(*n);
-        else
-            return fail("bad suit=" + *s);
-    } else {
-        t.CurrentSuit = top.empty() ? int16_t{0} : topCard.Suit;
     }
-    const int playedFallback = prev.empty() ? (top.empty() ? 0 : 1) : 2;
-    if (!number("played", t.PlayedCount, playedFallback))
-        return false;
-    if (!flag("turn", "computer", "human", t.ComputerToMove, false) ||
-        !flag("pick", "yes", "no", t.SuitPickOpen, false) ||
-        !flag("game", "on", "off", t.GameInProgress, true))
-        return false;
-    if (auto due = take("due")) {
+
+    bool flag(std::string_view key, std::string_view yes, std::string_view no, bool& field,
+              bool fallback)
+    {
+        auto v = take(key);
+        if (v && *v != yes && *v != no)
+            return fail(std::string(key) + " takes " + std::string(yes) + " or " + std::string(no));
+        field = v ? *v == yes : fallback;
+        return true;
+    }
+
+    bool readHands()
+    {
+        Cards human, computer;
+        if (!cards("human", human) || !cards("computer", computer))
+            return false;
+        if (!setHand(t_.HumanHand, t_.HumanCount, human) ||
+            !setHand(t_.ComputerHand, t_.ComputerCount, computer))
+            return fail("a hand holds at most 21 cards");
+        for (int i = 0; i < t_.HumanCount; ++i)
+            t_.HumanHand[i].Slot = static_cast<int16_t>(i);
+        return true;
+    }
+
+    // The top card, the card under it, the suit to follow and the cards laid.
+    bool readPile()
+    {
+        Cards top, prev;
+        if (!cards("top", top) || !cards("prev", prev))
+            return false;
+        if (top.size() > 1 || prev.size() > 1)
+            return fail("top and prev are one card each");
+        const Card topCard = top.empty() ? Card{} : top[0];
+        const Card prevCard = prev.empty() ? Card{} : prev[0];
+        t_.TopRank = topCard.Rank;
+        t_.TopSuit = topCard.Suit;
+        t_.PrevRank = prevCard.Rank;
+        t_.PrevSuit = prevCard.Suit;
+        t_.CurrentSuit = topCard.Suit;
+        if (auto s = take("suit")) {
+            const auto letter = s->size() == 1 ? kSuitLetters.find(*s) : std::string_view::npos;
+            const auto code = parseInt(*s);
+            if (letter == std::string_view::npos && !code)
+                return fail("bad suit=" + *s);
+            t_.CurrentSuit =
+                static_cast<int16_t>(letter != std::string_view::npos ? letter : *code);
+        }
+        return number("played", t_.PlayedCount, prev.empty() ? (top.empty() ? 0 : 1) : 2);
+    }
+
+    // Whose turn, the draw counters and the flags of a game in progress.
+    bool readTurn()
+    {
+        if (!flag("turn", "computer", "human", t_.ComputerToMove, false) ||
+            !flag("pick", "yes", "no", t_.SuitPickOpen, false) ||
+            !flag("game", "on", "off", t_.GameInProgress, true) ||
+            !number("tick", t_.LastMoveTick, 0))
+            return false;
+        t_.HumanDrawDue = t_.ComputerToMove ? 0 : 1;
+        t_.ComputerDrawDue = t_.ComputerToMove ? 1 : 0;
+        auto due = take("due");
+        if (!due)
+            return true;
         const auto slash = due->find('/');
-        auto h = parseInt(std::string_view(*due).substr(0, slash));
-        auto c = slash == std::string::npos ? std::nullopt
-                                            : parseInt(std::string_view(*due).substr(slash + 1));
+        const auto h = parseInt(std::string_view(*due).substr(0, slash));
+        const auto c = slash == std::string::npos
+                           ? std::nullopt
+                           : parseInt(std::string_view(*due).substr(slash + 1));
         if (!h || !c)
             return fail("due takes H/C, e.g. due=1/0");
-        t.HumanDrawDue = static_cast<int16_t>(*h);
-        t.ComputerDrawDue = static_cast<int16_t>(*c);
-    } else {
-        t.HumanDrawDue = t.ComputerToMove ? 0 : 1;
-        t.ComputerDrawDue = t.ComputerToMove ? 1 : 0;
+        t_.HumanDrawDue = static_cast<int16_t>(*h);
+        t_.ComputerDrawDue = static_cast<int16_t>(*c);
+        return true;
     }
-    if (!number("tick", t.LastMoveTick, 0) || !number("draw", t.DrawPos, 0))
-        return false;
-    if (t.DrawPos < 0 || t.DrawPos >= kDeckSize)
-        return fail("draw is a ring position 0..31");
 
-    if (auto ring = take("ring")) {
-        auto cards = parseCards(*ring);
-        if (!cards || cards->size() != static_cast<size_t>(kDeckSize))
+    bool readRing()
+    {
+        if (!number("draw", t_.DrawPos, 0))
+            return false;
+        if (t_.DrawPos < 0 || t_.DrawPos >= kDeckSize)
+            return fail("draw is a ring position 0..31");
+        auto ring = take("ring");
+        return ring ? readWholeRing(*ring) : readStock(take("stock").value_or("..."));
+    }
+
+    bool readWholeRing(const std::string& ring)
+    {
+        auto parsed = parseCards(ring);
+        if (!parsed || parsed->size() != static_cast<size_t>(kDeckSize))
             return fail("ring takes 32 cards");
         for (int i = 0; i < kDeckSize; ++i) {
-            copyFace(t.Deck[i], (*cards)[i]);
-            t.Deck[i].Slot = -1;
+            copyFace(t_.Deck[i], (*parsed)[i]);
+            t_.Deck[i].Slot = -1;
         }
-        if (!number("discard", t.DiscardPos, -1))
+        if (!number("discard", t_.DiscardPos, -1))
             return false;
-        if (t.DiscardPos < 0 || t.DiscardPos >= kDeckSize)
+        if (t_.DiscardPos < 0 || t_.DiscardPos >= kDeckSize)
             return fail("ring takes discard=N, a ring position 0..31");
-    } else {
-        auto stock = take("stock").value_or("...");
+        return true;
+    }
+
+    bool readStock(std::string stock)
+    {
         const bool thenRest = stock == "..." || stock.ends_with(",...");
         if (thenRest)
             stock.resize(stock.size() - std::min<size_t>(stock.size(), 4));
-        auto cards = parseCards(stock);
-        if (!cards)
+        auto parsed = parseCards(stock);
+        if (!parsed)
             return fail("bad cards in stock=" + stock);
         if (thenRest)
-            for (const Card& c : restOfDeck(t))
-                if (std::none_of(cards->begin(), cards->end(),
+            for (const Card& c : restOfDeck(t_))
+                if (std::none_of(parsed->begin(), parsed->end(),
                                  [&](const Card& s) { return s.sameFace(c); }))
-                    cards->push_back(c);
-        if (cards->size() > static_cast<size_t>(kDeckSize))
+                    parsed->push_back(c);
+        if (parsed->size() > static_cast<size_t>(kDeckSize))
             return fail("the stock holds at most 32 cards");
-        placeStock(t, *cards);
+        placeStock(t_, *parsed);
+        return true;
     }
-    if (!fields.empty())
-        return fail("unknown field " + fields.begin()->first);
+
+    Table& t_;
+    std::map<std::string, std::string, std::less<>> fields_;
+    std::string error_;
+};
+
+} // namespace
+
+bool ParseTable(std::string_view line, Table& into, std::string& error)
+{
+    Table t;
+    // The geometry is not part of the line; it stays as it was.
+    t.HumanSlotPos = into.HumanSlotPos;
+    t.ComputerSlotPos = into.ComputerSlotPos;
+    t.TopCardX = into.TopCardX;
+    t.TopCardY = into.TopCardY;
+    t.PrevCardX = into.PrevCardX;
+    t.PrevCardY = into.PrevCardY;
+    t.StockX = into.StockX;
+    t.StockY = into.StockY;
+    LineParser parser(t);
+    if (!parser.parse(line)) {
+        error = parser.error();
+        return false;
+    }
     into = t;
     return true;
 }
