@@ -3,6 +3,9 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 GENERATOR  := -G Ninja
 JOBS       ?= $(shell nproc)
 
@@ -27,7 +30,7 @@ build: configure
 # The rules and the widgets again under AddressSanitizer and UBSan.
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON --log-level=WARNING
-	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests kolvar_fuzz_replay kolvar_fuzz_tests
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|widget'
 
 # Redraws the artwork and the sound cues into assets/.
@@ -35,8 +38,30 @@ assets: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/kolvar-artwork assets
 	@$(BUILD)/kolvar-sounds assets
 
+# Timings of the drawing, the moves and the rules, then start-up, memory and
+# idle CPU against a bare Qt window. Not part of the tests: timings are noisy.
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVAR_BENCH=ON --log-level=WARNING
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@cd $(BENCH_BUILD) && ctest --output-on-failure -L bench
+	@$(BENCH_BUILD)/kolvar_bench_view --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	@$(BENCH_BUILD)/kolvar_bench_core --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	@$(BENCH_BUILD)/kolvar_signature
+	@bench/startup $(BENCH_BUILD)/kolvar --helpers $(BENCH_BUILD)
+
+# The libFuzzer target over the rules (clang, AddressSanitizer, UBSan).
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVAR_FUZZ=ON --log-level=WARNING
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kolvar_fuzz
+
+# A bounded run; anything it finds lands in tests/fuzz/regressions/.
+fuzz-run: fuzz
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	@$(FUZZ_BUILD)/kolvar_fuzz -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=tests/fuzz/regressions/ \
+	  $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -23,7 +23,8 @@ bool copyRows(QImage& target, int x, int y, int width, int height, const QImage&
 {
     if (target.format() != source.format() || !rowCopyFormat(target.format()))
         return false;
-    if (width <= 0 || height <= 0 || !source.rect().contains(QRect(sourceX, sourceY, width, height)))
+    if (width <= 0 || height <= 0 ||
+        !source.rect().contains(QRect(sourceX, sourceY, width, height)))
         return false;
     if (&target == &source)
         return false;

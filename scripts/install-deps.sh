@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libx11-dev clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils
   fonts-dejavu-core
 )

@@ -1,0 +1,18 @@
+// The floor for the redraw: the picture that CardRenderer::RedrawTable draws,
+// written as bare QPainter calls. One painter in source mode fills the table
+// and copies each visible card straight from the card sheet or the card
+// back: no face buffer, no picture boxes, no repaint requests. Whatever the
+// real redraw costs above this is the price of its structure.
+#pragma once
+
+#include "game/table.h"
+
+#include <QImage>
+
+namespace kolvar::bench {
+
+// `sheet` and `back` are the card sheet (13 x 4 faces) and the card back, in
+// the format of `target`.
+void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back);
+
+} // namespace kolvar::bench

@@ -1,0 +1,105 @@
+// One move each way through the real main window on a 1920 x 1080 screen:
+// the human's mouse-down on a legal card, and the computer's move, each up to
+// the finished redraw of the table's image (painted:0) or further, to the
+// window repainted from it (painted:1), with the sound option on (sound:1,
+// as the game starts) or off (sound:0). Before every move, outside the
+// timing, the window gets back the same mid-game table and suit buttons and
+// works off its pending events, so every iteration plays the same move.
+#include "tables.h"
+
+#include "computer/computer_turn.h"
+#include "game/notation.h"
+#include "human/suit_buttons.h"
+#include "platform/picture_box.h"
+#include "view/form1.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace kolvar::bench {
+namespace {
+
+struct MoveScene {
+    MoveScene()
+    {
+        window.setMessagePresenter([](const QString&, const QString&) {});
+        window.show();
+        std::string error;
+        if (!ParseTable(kMidGame, window.table(), error))
+            std::abort();
+        humanToMove = window.table();
+        ShowCurrentSuit(humanToMove, window);
+        window.Form_MouseDown(Qt::LeftButton, {}, humanCardX(), humanCardY());
+        computerToMove = window.table();
+        QCoreApplication::processEvents();
+    }
+
+    // The middle of the visible strip of the human's first card.
+    float humanCardX() const { return humanToMove.HumanSlotPos[0].X + 17.5f; }
+    float humanCardY() const { return humanToMove.HumanSlotPos[0].Y + 50.0f; }
+
+    void restore(const Table& t)
+    {
+        window.table() = t;
+        ShowCurrentSuit(t, window);
+        QCoreApplication::processEvents();
+    }
+
+    void paintIfAsked(bool painted)
+    {
+        if (painted)
+            window.surface().repaint();
+    }
+
+    Form1 window;
+    Table humanToMove;
+    Table computerToMove;
+};
+
+void BM_HumanMove(benchmark::State& state)
+{
+    MoveScene scene;
+    const bool painted = state.range(0) != 0;
+    scene.window.options().OptSound = state.range(1) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        scene.restore(scene.humanToMove);
+        state.ResumeTiming();
+        scene.window.Form_MouseDown(Qt::LeftButton, {}, scene.humanCardX(), scene.humanCardY());
+        scene.paintIfAsked(painted);
+    }
+    if (scene.window.table().HumanCount != scene.humanToMove.HumanCount - 1)
+        state.SkipWithError("the human's click laid no card");
+}
+BENCHMARK(BM_HumanMove)
+    ->ArgNames({"painted", "sound"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_ComputerMove(benchmark::State& state)
+{
+    MoveScene scene;
+    const bool painted = state.range(0) != 0;
+    scene.window.options().OptSound = state.range(1) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        scene.restore(scene.computerToMove);
+        state.ResumeTiming();
+        ComputerMove(scene.window.table(), scene.window);
+        scene.paintIfAsked(painted);
+    }
+    if (scene.window.table().ComputerCount != scene.computerToMove.ComputerCount - 1)
+        state.SkipWithError("the computer laid no card");
+}
+BENCHMARK(BM_ComputerMove)
+    ->ArgNames({"painted", "sound"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace kolvar::bench
