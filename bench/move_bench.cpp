@@ -61,20 +61,35 @@ struct MoveScene {
     Table computerToMove;
 };
 
-void BM_HumanMove(benchmark::State& state)
+// Times `move` from the table `start`, again and again; `played` says
+// whether the last move did what it should.
+template <typename Move, typename Played>
+void timeMove(benchmark::State& state, const Table MoveScene::*start, Move move, Played played,
+              const char* failure)
 {
     MoveScene scene;
     const bool painted = state.range(0) != 0;
     scene.window.options().OptSound = state.range(1) != 0;
     for (auto _ : state) {
         state.PauseTiming();
-        scene.restore(scene.humanToMove);
+        scene.restore(scene.*start);
         state.ResumeTiming();
-        scene.window.Form_MouseDown(Qt::LeftButton, {}, scene.humanCardX(), scene.humanCardY());
+        move(scene);
         scene.paintIfAsked(painted);
     }
-    if (scene.window.table().HumanCount != scene.humanToMove.HumanCount - 1)
-        state.SkipWithError("the human's click laid no card");
+    if (!played(scene))
+        state.SkipWithError(failure);
+}
+
+void BM_HumanMove(benchmark::State& state)
+{
+    timeMove(
+        state, &MoveScene::humanToMove,
+        [](MoveScene& s) {
+            s.window.Form_MouseDown(Qt::LeftButton, {}, s.humanCardX(), s.humanCardY());
+        },
+        [](MoveScene& s) { return s.window.table().HumanCount == s.humanToMove.HumanCount - 1; },
+        "the human's click laid no card");
 }
 BENCHMARK(BM_HumanMove)
     ->ArgNames({"painted", "sound"})
@@ -83,18 +98,13 @@ BENCHMARK(BM_HumanMove)
 
 void BM_ComputerMove(benchmark::State& state)
 {
-    MoveScene scene;
-    const bool painted = state.range(0) != 0;
-    scene.window.options().OptSound = state.range(1) != 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        scene.restore(scene.computerToMove);
-        state.ResumeTiming();
-        ComputerMove(scene.window.table(), scene.window);
-        scene.paintIfAsked(painted);
-    }
-    if (scene.window.table().ComputerCount != scene.computerToMove.ComputerCount - 1)
-        state.SkipWithError("the computer laid no card");
+    timeMove(
+        state, &MoveScene::computerToMove,
+        [](MoveScene& s) { ComputerMove(s.window.table(), s.window); },
+        [](MoveScene& s) {
+            return s.window.table().ComputerCount == s.computerToMove.ComputerCount - 1;
+        },
+        "the computer laid no card");
 }
 BENCHMARK(BM_ComputerMove)
     ->ArgNames({"painted", "sound"})

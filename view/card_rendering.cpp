@@ -10,35 +10,6 @@
 #include "platform/picture_box.h"
 
 namespace kolvar {
-namespace {
-
-// The card back stretched to card size, for the back picture it was made
-// from. It stands in for the stretch itself only when the stretch writes
-// every pixel of the card, which two stretches onto different grounds show.
-struct StretchedBack {
-    qint64 source = 0; // the back picture's cache key
-    bool whole = false;
-    QImage card;
-};
-
-const QImage* stretchedBack(const QImage& back)
-{
-    static StretchedBack cached;
-    if (cached.source != back.cacheKey() || cached.card.isNull()) {
-        cached.source = back.cacheKey();
-        QImage dark(kCardWidth, kCardHeight, QImage::Format_RGB32);
-        QImage light(kCardWidth, kCardHeight, QImage::Format_RGB32);
-        dark.fill(Qt::black);
-        light.fill(Qt::white);
-        StretchBlt(dark, 0, 0, kCardWidth, kCardHeight, back, 0, 0, back.width(), back.height());
-        StretchBlt(light, 0, 0, kCardWidth, kCardHeight, back, 0, 0, back.width(), back.height());
-        cached.whole = dark == light;
-        cached.card = dark;
-    }
-    return cached.whole ? &cached.card : nullptr;
-}
-
-} // namespace
 
 int SheetColumn(int16_t rank)
 {
@@ -87,13 +58,14 @@ void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
 
 void CardRenderer::drawCardBack(int x, int y)
 {
-    QImage& table = pic_.table.image();
     const QImage& back = pic_.back.image();
-    const QImage* card = stretchedBack(back);
-    if (card && table.format() == card->format())
-        BitBlt(table, x, y, kCardWidth, kCardHeight, *card, 0, 0);
-    else
-        StretchBlt(table, x, y, kCardWidth, kCardHeight, back, 0, 0, back.width(), back.height());
+    if (stretchedBack_.isNull() || stretchedFrom_ != back.cacheKey()) {
+        stretchedBack_ = QImage(kCardWidth, kCardHeight, pic_.table.image().format());
+        StretchBlt(stretchedBack_, 0, 0, kCardWidth, kCardHeight, back, 0, 0, back.width(),
+                   back.height());
+        stretchedFrom_ = back.cacheKey();
+    }
+    BitBlt(pic_.table.image(), x, y, kCardWidth, kCardHeight, stretchedBack_, 0, 0);
 }
 
 void CardRenderer::RedrawTable()

@@ -8,6 +8,8 @@
 
 #include "game/table.h"
 
+#include <QImage>
+
 namespace kolvar {
 
 class PictureBox;
@@ -39,6 +41,10 @@ private:
 
     const Table& t_;
     TablePictures pic_;
+    // The card back stretched to card size, made once per back picture: every
+    // face-down card is then a plain copy of it.
+    QImage stretchedBack_;
+    qint64 stretchedFrom_ = 0;
 };
 
 // The sheet column of a rank: the ace first, then 2 .. 10, jack, queen, king.
