@@ -3,9 +3,13 @@
 #include "platform/wave_player.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace kolvar {
 
@@ -21,8 +25,27 @@ SoundEffectPlayer::SoundEffectPlayer(const QStringList& paths, std::function<voi
     }
 }
 
+// Each file is read by the sample cache's loader thread. An effect deleted
+// while its file is still loading leaves the loader's request and network
+// manager alive behind it, so the player lets every load finish first: for a
+// short local file that takes milliseconds, and the wait is bounded.
 SoundEffectPlayer::~SoundEffectPlayer()
 {
+    const auto loading = [this] {
+        return std::any_of(effects_.cbegin(), effects_.cend(), [](const QSoundEffect* e) {
+            return e->status() == QSoundEffect::Loading;
+        });
+    };
+    if (loading()) {
+        QEventLoop wait;
+        for (QSoundEffect* effect : std::as_const(effects_))
+            QObject::connect(effect, &QSoundEffect::statusChanged, &wait, [&] {
+                if (!loading())
+                    wait.quit();
+            });
+        QTimer::singleShot(2000, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
     qDeleteAll(effects_);
 }
 
