@@ -24,8 +24,11 @@ inline Table TableFrom(std::string_view line)
 inline std::string HandText(const std::array<Card, kHandCapacity>& hand, int count)
 {
     std::string out;
-    for (int i = 0; i < count; ++i)
-        out += (i ? "," : "") + FormatCard(hand[i]);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            out += ',';
+        out += FormatCard(hand[i]);
+    }
     return out;
 }
 inline std::string HumanHandText(const Table& t)
