@@ -5,8 +5,8 @@
 #include "x_display.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace kolvar::e2e {
@@ -120,7 +120,9 @@ TEST_F(EndToEnd, TheHumanNamesASuitLaysACardAndTheComputerAnswersAfterASecond)
         << "the computer did not answer";
     const qint64 answeredAfter = sinceLay.elapsed();
     EXPECT_GE(answeredAfter, 950) << "the computer moved before its second was up";
-    EXPECT_LE(answeredAfter, 3000);
+    // The game at play, as the software centres show it.
+    QDir().mkpath(KOLVAR_SCREENSHOTS);
+    EXPECT_TRUE(display->screenshot().save(KOLVAR_SCREENSHOTS "/kolvar-at-play.png"));
 }
 
 TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
@@ -137,7 +139,7 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
             // Name a suit: the first card's, after a seven or at the opening.
             const int suit = seen.hand.empty() ? 0 : seen.hand.front().Suit;
             display->click(reader.suitButton(suit));
-            QThread::msleep(100);
+            WaitFor([&] { return look().raisedSuit == suit; }, 3000);
             continue;
         }
         // A card that follows the suit or the top card's rank, or a seven.
@@ -149,14 +151,26 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
                 pick = static_cast<int>(i);
         }
         const std::string before = text(seen.hand);
+        auto handChanged = [&] { return text(look().hand) != before; };
         if (pick >= 0)
             display->click(reader.handCard(pick));
         // A card refused (a jack is owed) leaves the hand as it was: take instead.
-        if (pick < 0 || !WaitFor([&] { return text(look().hand) != before; }, 400))
+        if (pick < 0 || !WaitFor(handChanged, 1500)) {
             display->click(reader.stock());
+            WaitFor(handChanged, 3000);
+        }
         ++moves;
-        // The computer's second.
-        QThread::msleep(1100);
+        // The computer's answer, unless the move kept the turn (an ace).
+        const SeenTable mine = look();
+        WaitFor(
+            [&] {
+                const SeenTable now = look();
+                return now.computerCards != mine.computerCards ||
+                       text(now.hand) != text(mine.hand) ||
+                       (now.top && mine.top && !now.top->sameFace(*mine.top)) ||
+                       windowOpen("^Kolvar Americana$");
+            },
+            3000);
     }
     ASSERT_TRUE(windowOpen("^Kolvar Americana$"))
         << "no end after " << moves << " moves; hand " << text(look().hand);
@@ -164,8 +178,7 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
     // The game is over: the table keeps its last state and takes no more clicks.
     const SeenTable after = look();
     display->click(reader.stock());
-    QThread::msleep(300);
-    EXPECT_EQ(text(look().hand), text(after.hand));
+    EXPECT_FALSE(WaitFor([&] { return text(look().hand) != text(after.hand); }, 1000));
     EXPECT_FALSE(windowOpen("^Kolvar"));
 }
 
@@ -178,25 +191,38 @@ TEST_F(EndToEnd, F1OpensTheRulesAndF3TheOptionsButOnlyBetweenGames)
     game->focus();
     display->key("F3");
     EXPECT_TRUE(WaitFor([&] { return windowOpen("^Optiuni$"); }, 3000));
+    // The options window takes the focus once it is mapped; only then can
+    // another window keep it.
+    EXPECT_TRUE(WaitFor(
+        [&] { return display->focused() == display->windows("^Optiuni$").value(0); }, 3000));
 
     Game second(*display, KOLVAR_BINARY); // a fresh program, for a game in progress
     ASSERT_TRUE(second.started());
-    second.focus();
-    display->key("F2");
-    QThread::msleep(300);
-    display->key("F3");
-    QThread::msleep(700);
-    EXPECT_EQ(display->windows("^Optiuni$").size(), 1) << "F3 opened the options during a game";
+    display->key("F2", second.window());
+    ASSERT_TRUE(WaitFor([&] { return look().hand.size() == 5; }, 5000)) << "no deal";
+    display->key("F3", second.window());
+    EXPECT_FALSE(WaitFor([&] { return display->windows("^Optiuni$").size() > 1; }, 1000))
+        << "F3 opened the options during a game";
 }
 
 TEST_F(EndToEnd, DespreShowsTheAboutBox)
 {
     // Open "File" at the menu bar's left end, move right to "Help", whose
     // first item is "Despre".
+    const QRect menus(0, 20, 300, 150); // where the two menus drop down
+    const QImage closed = display->screenshot().copy(menus);
     display->click({12, 9});
-    QThread::msleep(300);
+    QImage file;
+    ASSERT_TRUE(WaitFor([&] { return (file = display->screenshot().copy(menus)) != closed; }, 3000))
+        << "File did not open";
     display->key("Right");
-    QThread::msleep(200);
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            const QImage now = display->screenshot().copy(menus);
+            return now != file && now != closed;
+        },
+        3000))
+        << "Help did not open";
     display->key("Return");
     ASSERT_TRUE(WaitFor([&] { return windowOpen("^Kolvar v.01$"); }, 3000));
     answer("^Kolvar v.01$");

@@ -93,6 +93,11 @@ void XDisplay::focus(const QString& window) const
     run("xdotool", {"windowfocus", "--sync", window});
 }
 
+QString XDisplay::focused() const
+{
+    return run("xdotool", {"getwindowfocus"}).trimmed();
+}
+
 Game::Game(const XDisplay& display, const QString& executable)
     : display_(display), process_(std::make_unique<QProcess>())
 {
@@ -106,18 +111,19 @@ Game::Game(const XDisplay& display, const QString& executable)
     process_->start(executable, {});
     if (!process_->waitForStarted(5000))
         return;
+    // This process's own main window: another game may be on the display too.
+    // (The pattern comes last: xdotool reads it as the search's argument.)
+    const QStringList mine = {
+        "search", "--all",       "--onlyvisible", "--pid", QString::number(process_->processId()),
+        "--name", "^Have fun!!$"};
     WaitFor(
         [&] {
-            const QStringList found = display.windows("^Have fun!!$");
-            if (!found.isEmpty())
-                window_ = found.first();
-            return !window_.isEmpty();
+            window_ = display.run("xdotool", mine).section('\n', 0, 0).trimmed();
+            return !window_.isEmpty() || process_->state() == QProcess::NotRunning;
         },
-        15000, 100);
-    if (started()) {
-        QThread::msleep(300); // the first frame
+        60000, 100);
+    if (started())
         focus();
-    }
 }
 
 Game::~Game()

@@ -30,6 +30,8 @@ public:
     QStringList windows(const QString& titleRegex) const;
     // Gives the keyboard focus to a window (there is no window manager).
     void focus(const QString& window) const;
+    // The window that has the keyboard focus.
+    QString focused() const;
 
 private:
     std::unique_ptr<QProcess> xvfb_;
