@@ -5,33 +5,55 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
+DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 GENERATOR  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps configure build test-asan assets bench fuzz fuzz-run format clean
+# Warnings are errors in the project's own test runs only; a build dir that
+# was configured keeps its setting when WERROR is not given.
+WERROR ?=
+WERROR_FLAG = $(if $(WERROR),-DKOLVAR_WERROR=$(WERROR))
+
+.PHONY: run test deps configure build test-asan package assets bench fuzz fuzz-run format clean
 
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kolvar
 	@$(BUILD)/kolvar
 
-test: build test-asan
+test: WERROR = ON
+test: build test-asan package
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=WARNING
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR_FLAG) --log-level=WARNING
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The rules and the widgets again under AddressSanitizer and UBSan.
 test-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON --log-level=WARNING
+	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON $(WERROR_FLAG) --log-level=WARNING
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests kolvar_fuzz_replay kolvar_fuzz_tests
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|widget'
+
+# The Debian package, built as Debian builds one: no build type and the
+# distribution's own compiler flags, the game under /usr/games; then checked
+# by lintian, whose errors fail the target.
+package: deps
+	@eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
+	  CXXFLAGS="$$CXXFLAGS $$CPPFLAGS" cmake -S . -B $(DEB_BUILD) $(GENERATOR) \
+	  -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+	  -DBUILD_TESTING=OFF $(WERROR_FLAG) --log-level=WARNING
+	@cmake --build $(DEB_BUILD) -j $(JOBS)
+	@rm -rf $(DEB_BUILD)/packages
+	@cd $(DEB_BUILD) && cpack -G DEB >/dev/null
+	@lintian --fail-on error $(DEB_BUILD)/packages/*.deb >$(DEB_BUILD)/lintian.txt 2>&1; \
+	  status=$$?; grep -v 'root privileges' $(DEB_BUILD)/lintian.txt; exit $$status
+	@echo "Package: $$(ls $(DEB_BUILD)/packages/*.deb)"
 
 # Redraws the artwork and the sound cues into assets/.
 assets: build
@@ -64,4 +86,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kolvar");
+    // The menu entry's name, by which a Wayland compositor finds the icon.
+    QGuiApplication::setDesktopFileName("org.example.kolvar");
     kolvar::Form1 window;
     window.show();
     return app.exec();

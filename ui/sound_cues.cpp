@@ -1,23 +1,47 @@
-// Turning a cue's name into the wave file beside the executable.
+// Turning a cue's name into its wave file: beside the executable, or in the
+// installed data folder.
 #include "ui/sound_cues.h"
 
 #include "platform/system.h"
 #include "platform/wave_player.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <algorithm>
 
+// Where the installed cues lie, relative to the installed executable.
+#ifndef KOLVAR_SOUNDS_FROM_BINDIR
+#define KOLVAR_SOUNDS_FROM_BINDIR "../share/kolvar/sounds"
+#endif
+
 namespace kolvar {
+namespace {
+
+// The file each cue plays, told at start-up; silent unless
+// QT_LOGGING_RULES="kolvar.sound.debug=true".
+Q_LOGGING_CATEGORY(lcSound, "kolvar.sound", QtInfoMsg)
+
+} // namespace
 
 QString CuePath(std::string_view file)
 {
-    return ExecutableDirectory() + "/" +
-           QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+    const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+    const QDir executable(ExecutableDirectory());
+    const QString beside = executable.filePath(name);
+    if (QFileInfo(beside).isFile())
+        return beside;
+    const QString installed =
+        QDir::cleanPath(executable.filePath(QStringLiteral(KOLVAR_SOUNDS_FROM_BINDIR "/") + name));
+    return QFileInfo(installed).isFile() ? installed : beside;
 }
 
 SoundCues::SoundCues(const Options& options, std::unique_ptr<WavePlayer> player) : options_(options)
 {
-    for (size_t i = 0; i < kCueFiles.size(); ++i)
+    for (size_t i = 0; i < kCueFiles.size(); ++i) {
         paths_[i] = CuePath(kCueFiles[i]);
+        qCDebug(lcSound) << "cue" << paths_[i];
+    }
     if (!player)
         player = std::make_unique<SoundEffectPlayer>(QStringList(paths_.begin(), paths_.end()));
     player_ = std::move(player);

@@ -1,5 +1,5 @@
 // The game's four sound cues, played from wave files beside the executable
-// while the sound option is on.
+// or in the installed data folder while the sound option is on.
 #pragma once
 
 #include "game/options.h"
@@ -16,7 +16,10 @@ class WavePlayer;
 inline constexpr std::array<std::string_view, 4> kCueFiles = {"click.wav", "laser.wav", "clap.wav",
                                                               "camera.wav"};
 
-// The path of a wave file beside the executable.
+// The path of a cue's wave file: beside the executable when it is there (a
+// build tree, a copy run in place), else in the installed data folder found
+// from the executable's own place, so that any install prefix works. When
+// neither holds it, the path beside the executable, which plays the alert.
 QString CuePath(std::string_view file);
 
 class SoundCues {

@@ -41,7 +41,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
 {
     setWindowTitle("Have fun!!");
     QIcon icon;
-    for (const char* file : {":/icon16.png", ":/icon32.png", ":/icon256.png"})
+    for (const char* file :
+         {":/icons/kolvar-16.png", ":/icons/kolvar-32.png", ":/icons/kolvar-256.png"})
         icon.addFile(file);
     setWindowIcon(icon);
     buildMenus();

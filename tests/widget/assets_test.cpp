@@ -15,9 +15,8 @@ TEST(Assets, PicturesHaveTheirFixedSizes)
     EXPECT_EQ(QImage(":/back.png").size(), QSize(70, 96));
     for (const char* suit : {"diamonds", "spades", "hearts", "clubs"})
         EXPECT_EQ(QImage(QString(":/suit_%1.png").arg(suit)).size(), QSize(35, 34)) << suit;
-    EXPECT_EQ(QImage(":/icon16.png").size(), QSize(16, 16));
-    EXPECT_EQ(QImage(":/icon32.png").size(), QSize(32, 32));
-    EXPECT_FALSE(QImage(":/icon256.png").isNull());
+    for (int size : {16, 32, 256})
+        EXPECT_EQ(QImage(QString(":/icons/kolvar-%1.png").arg(size)).size(), QSize(size, size));
 }
 
 TEST(Assets, EveryCardIsKnownByTheStripThatShowsOnTheTable)

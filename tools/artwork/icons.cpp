@@ -1,6 +1,6 @@
-// Draws the icon. At 16 and 32 pixels the two cards stand upright and
-// overlap, with borders on whole pixels, because a tilted 1-pixel border would
-// blur; at 256 pixels they fan out, tilted about a point below them, and carry
+// Draws the icon. Up to 32 pixels the two cards stand upright and overlap,
+// with borders on whole pixels, because a tilted 1-pixel border would blur;
+// from 48 pixels up, and in the scalable icon, they fan out, tilted about a point below them, and carry
 // an "A" in the corner and a soft shadow.
 #include "icons.h"
 
@@ -8,8 +8,11 @@
 #include "rank_glyphs.h"
 #include "suit_shapes.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 namespace artwork
 {
@@ -25,8 +28,9 @@ void drawUprightCard(QPainter& p, const QRect& r, Suit suit, QPointF pip, qreal 
     drawSuit(p, suit, pip, pipHeight);
 }
 
-// The 16 and 32 pixel icons: the heart card behind and to the left, its pip
-// in the part the spade card in front leaves uncovered.
+// The small icons (up to 32 pixels): the heart card behind and to the left,
+// its pip in the part the spade card in front leaves uncovered. The layout is
+// made for 16 and 32 pixels and scaled to whole pixels for the sizes between.
 QImage uprightIcon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32);
@@ -36,10 +40,14 @@ QImage uprightIcon(int size)
     if (size <= 16) {
         drawUprightCard(p, QRect(0, 0, 9, 13), Suit::Hearts, QPointF(4, 5), 6);
         drawUprightCard(p, QRect(7, 3, 9, 13), Suit::Spades, QPointF(11.5, 9.5), 7);
-    } else {
-        drawUprightCard(p, QRect(1, 1, 18, 25), Suit::Hearts, QPointF(6.5, 10), 8.5);
-        drawUprightCard(p, QRect(12, 6, 19, 25), Suit::Spades, QPointF(21.5, 18.5), 13);
+        return image;
     }
+    const qreal k = size / 32.0;
+    const auto px = [k](qreal v) { return qRound(v * k); };
+    const QRect back(px(1), px(1), px(18), px(25));
+    const QRect front(px(12), px(6), size - px(1) - px(12), px(25));
+    drawUprightCard(p, back, Suit::Hearts, QPointF(6.5 * k, 10 * k), 8.5 * k);
+    drawUprightCard(p, front, Suit::Spades, QPointF(21.5 * k, 18.5 * k), 13 * k);
     return image;
 }
 
@@ -71,15 +79,12 @@ void drawFannedCard(QPainter& p, qreal w, qreal h, Suit suit, qreal size)
     }
 }
 
-QImage fannedIcon(int size)
+// The larger icons: both cards turn about a point below the icon, so they
+// fan like a hand. Drawn in paths only, so it serves the scalable icon too.
+void paintFannedIcon(QPainter& p, qreal s)
 {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const qreal s = size;
     const qreal w = s * 0.52, h = s * 0.72;
-    // Both cards turn about a point below the icon, so they fan like a hand.
     const QPointF pivot(s * 0.5, s * 1.15);
     const struct {
         Suit suit;
@@ -94,6 +99,14 @@ QImage fannedIcon(int size)
         drawFannedCard(p, w, h, c.suit, s);
         p.restore();
     }
+}
+
+QImage fannedIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    paintFannedIcon(p, size);
     return image;
 }
 
@@ -102,6 +115,27 @@ QImage fannedIcon(int size)
 QImage renderIcon(int size)
 {
     return size <= 32 ? uprightIcon(size) : fannedIcon(size);
+}
+
+QByteArray renderScalableIcon()
+{
+    constexpr int kViewBox = 256;
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(kViewBox, kViewBox));
+    generator.setViewBox(QRect(0, 0, kViewBox, kViewBox));
+    generator.setTitle(QStringLiteral("Kolvar"));
+    generator.setDescription(QStringLiteral("Two fanned playing cards, a heart and a spade"));
+    QPainter p(&generator);
+    paintFannedIcon(p, kViewBox);
+    p.end();
+    // The generator gives the size in millimetres; an icon is sized in pixels.
+    QString text = QString::fromUtf8(svg.data());
+    text.replace(QRegularExpression(QStringLiteral(R"((width|height)="[0-9.]+mm")")),
+                 QStringLiteral(R"(\1="%1")").arg(kViewBox));
+    return text.toUtf8();
 }
 
 } // namespace artwork

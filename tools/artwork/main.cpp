@@ -1,6 +1,7 @@
 // kolvar-artwork: draws every picture the game shows (the sheet of card
-// faces, the card back, the four suit buttons and the program icon) and
-// writes them as PNG files into the directory given on the command line.
+// faces, the card back, the four suit buttons and the program icon at every
+// size of the icon theme, and as SVG) and writes them into the directory
+// given on the command line.
 // Everything is drawn from code, so the same files come out on every run.
 #include "card_back.h"
 #include "card_face.h"
@@ -8,6 +9,7 @@
 #include "suit_buttons.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
@@ -20,6 +22,14 @@ bool save(const QDir& dir, const QString& name, const QImage& image)
     const QString path = dir.filePath(name);
     if (image.save(path, "PNG")) return true;
     QTextStream(stderr) << "kolvar-artwork: cannot write " << path << "\n";
+    return false;
+}
+
+bool saveBytes(const QDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+    QTextStream(stderr) << "kolvar-artwork: cannot write " << file.fileName() << "\n";
     return false;
 }
 
@@ -49,7 +59,12 @@ int main(int argc, char* argv[])
     ok = save(dir, QStringLiteral("suit_spades.png"), renderSuitButton(Suit::Spades)) && ok;
     ok = save(dir, QStringLiteral("suit_hearts.png"), renderSuitButton(Suit::Hearts)) && ok;
     ok = save(dir, QStringLiteral("suit_clubs.png"), renderSuitButton(Suit::Clubs)) && ok;
-    for (const int size : {16, 32, 256})
-        ok = save(dir, QStringLiteral("icon%1.png").arg(size), renderIcon(size)) && ok;
+    if (!dir.mkpath(QStringLiteral("icons"))) {
+        QTextStream(stderr) << "kolvar-artwork: cannot create " << dir.filePath("icons") << "\n";
+        return 1;
+    }
+    for (const int size : kIconSizes)
+        ok = save(dir, QStringLiteral("icons/kolvar-%1.png").arg(size), renderIcon(size)) && ok;
+    ok = saveBytes(dir, QStringLiteral("icons/kolvar.svg"), renderScalableIcon()) && ok;
     return ok ? 0 : 1;
 }
