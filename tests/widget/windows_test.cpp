@@ -1,55 +1,128 @@
 // The options window and the rules window: how they look, and what closing
 // the options window does to the options.
+#include "drawn.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/rules_text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTest>
 #include <gtest/gtest.h>
 
-namespace kolvar {
+namespace kolvar::testing {
 namespace {
 
-QColor background(const QWidget* w)
+const QColor kLightBlue(192, 192, 255);
+const QColor kOrange(255, 192, 128);
+const QRect kBoxPlaces[2] = {{24, 24, 105, 25}, {24, 64, 105, 25}};
+
+// The options window as it opens on screen.
+QImage opened(Form2& form)
 {
-    return w->palette().color(QPalette::Window);
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    return Drawn(form);
 }
 
-TEST(OptionsWindow, LooksAsDesigned)
+// The square in which the style draws a box's tick, in the window's pixels.
+QRect tickSquare(const QCheckBox* box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    return box->style()
+        ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+        .translated(box->pos());
+}
+
+bool tickShown(const QImage& shot, const QCheckBox* box)
+{
+    return CountPixels(shot, tickSquare(box).adjusted(2, 2, -2, -2), IsDark) >= 5;
+}
+
+// A box drawn orange over its whole rectangle, apart from the tick's square
+// and the caption, which is there.
+::testing::AssertionResult orangeBox(const QImage& shot, const QCheckBox* box, QRect place)
+{
+    const QRegion panel = QRegion(place) - tickSquare(box);
+    for (auto result : {EveryPixel(shot, Edges(place) & panel, Is(kOrange), "orange"),
+                        EveryPixel(shot, panel, IsPanelOrInk(kOrange), "orange or caption ink")})
+        if (!result)
+            return result;
+    if (const int bare = CountPixels(shot, panel, Is(kOrange)); bare < 1500)
+        return ::testing::AssertionFailure() << "only " << bare << " pixels are bare orange";
+    if (CountPixels(shot, panel, IsDark) < 40)
+        return ::testing::AssertionFailure() << "no caption";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(OptionsWindow, BothBoxesAreTheTablesOrangeOnTheLightBlueWindow)
 {
     Options options;
     Form2 form(options, nullptr);
+    const QImage shot = opened(form);
     EXPECT_EQ(form.windowTitle(), "Optiuni");
-    EXPECT_EQ(form.size(), QSize(260, 128));
-    EXPECT_EQ(background(&form), QColor(192, 192, 255));
-    EXPECT_TRUE(form.autoFillBackground());
-    EXPECT_EQ(form.Check1->text(), "Sunete");
-    EXPECT_EQ(form.Check2->text(), "Primul");
-    EXPECT_EQ(form.Check1->geometry(), QRect(24, 24, 105, 25));
-    EXPECT_EQ(form.Check2->geometry(), QRect(24, 64, 105, 25));
-    for (QCheckBox* box : {form.Check1, form.Check2}) {
-        EXPECT_EQ(background(box), QColor(255, 192, 128));
-        EXPECT_TRUE(box->autoFillBackground());
-    }
-    EXPECT_EQ(form.Check1->nextInFocusChain(), form.Check2);
-    EXPECT_TRUE(form.findChildren<QAbstractButton*>().size() == 2); // no other buttons
+    ASSERT_EQ(shot.size(), QSize(260, 128));
+    const QRegion around = QRegion(shot.rect()) - kBoxPlaces[0] - kBoxPlaces[1];
+    EXPECT_TRUE(EveryPixel(shot, around, Is(kLightBlue), "the window's light blue"));
+    EXPECT_TRUE(orangeBox(shot, form.Check1, kBoxPlaces[0]));
+    EXPECT_TRUE(orangeBox(shot, form.Check2, kBoxPlaces[1]));
 }
 
-TEST(OptionsWindow, OpensShowingTheOptionsInForceSoClosingItUntouchedChangesNothing)
+// Whichever style the desktop gives the game, and also when it changes while
+// the window is open, the boxes stay orange.
+TEST(OptionsWindow, TheBoxesStayOrangeInEveryStyle)
+{
+    const QString before = QApplication::style()->name();
+    for (const QString& style : QStyleFactory::keys()) {
+        Options options;
+        Form2 form(options, nullptr);
+        opened(form);
+        QApplication::setStyle(style);
+        const QImage shot = Drawn(form);
+        EXPECT_TRUE(orangeBox(shot, form.Check1, kBoxPlaces[0])) << style.toStdString();
+        EXPECT_TRUE(orangeBox(shot, form.Check2, kBoxPlaces[1])) << style.toStdString();
+        Form2 made(options, nullptr); // made under that style
+        const QImage madeShot = opened(made);
+        EXPECT_TRUE(orangeBox(madeShot, made.Check1, kBoxPlaces[0])) << style.toStdString();
+    }
+    QApplication::setStyle(before);
+}
+
+TEST(OptionsWindow, OpensWithTheTicksOfTheOptionsInForceSoClosingItUntouchedChangesNothing)
 {
     for (bool sound : {true, false})
         for (bool humanFirst : {true, false}) {
             Options options{humanFirst, sound};
             Form2 form(options, nullptr);
-            EXPECT_EQ(form.Check1->isChecked(), sound);
-            EXPECT_EQ(form.Check2->isChecked(), humanFirst);
+            const QImage shot = opened(form);
+            EXPECT_EQ(tickShown(shot, form.Check1), sound);
+            EXPECT_EQ(tickShown(shot, form.Check2), humanFirst);
             form.close();
             EXPECT_EQ(options.OptSound, sound);
             EXPECT_EQ(options.OptHumanFirst, humanFirst);
         }
+}
+
+TEST(OptionsWindow, TheKeysReachSuneteFirstThenPrimul)
+{
+    Options options{false, false};
+    Form2 form(options, nullptr);
+    opened(form);
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    const QImage first = Drawn(form);
+    EXPECT_TRUE(tickShown(first, form.Check1));
+    EXPECT_FALSE(tickShown(first, form.Check2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(tickShown(Drawn(form), form.Check2));
 }
 
 TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
@@ -96,4 +169,4 @@ TEST(RulesWindow, ShowsTheRulesTextReadOnlyFillingTheWindow)
 }
 
 } // namespace
-} // namespace kolvar
+} // namespace kolvar::testing
