@@ -9,6 +9,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace kolvar::testing {
 
@@ -75,6 +76,36 @@ inline int CountPixels(const QImage& image, const QRegion& area, const PixelTest
             for (int x = r.left(); x <= r.right(); ++x)
                 n += ok(image.pixel(x, y)) ? 1 : 0;
     return n;
+}
+
+// A run of rows of `area` with ink in them (a line of text, a button), and
+// the columns its ink spans.
+struct InkBand {
+    int top, bottom, left, right;
+};
+
+inline std::vector<InkBand> InkBands(const QImage& image, QRect area, const PixelTest& isInk)
+{
+    std::vector<InkBand> bands;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int left = -1, right = -1;
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (isInk(image.pixel(x, y))) {
+                right = x;
+                left = left < 0 ? x : left;
+            }
+        if (left < 0) {
+            inBand = false;
+            continue;
+        }
+        if (!inBand)
+            bands.push_back({y, y, left, right});
+        InkBand& b = bands.back();
+        b = {b.top, y, std::min(b.left, left), std::max(b.right, right)};
+        inBand = true;
+    }
+    return bands;
 }
 
 // The one-pixel ring just inside a rectangle's edges.

@@ -145,27 +145,102 @@ TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
     EXPECT_TRUE(options.OptHumanFirst);
 }
 
-TEST(RulesWindow, ShowsTheRulesTextReadOnlyFillingTheWindow)
+TEST(RulesWindow, TheRulesTextIsOneLineOf512Characters)
 {
     EXPECT_EQ(kRulesText.size(), 512u);
     EXPECT_TRUE(kRulesText.starts_with("    Scopul jocului este decartarea tuturor cartilor."));
     EXPECT_NE(kRulesText.find("in final.      Aparitia unui 7"), std::string_view::npos);
     EXPECT_TRUE(kRulesText.ends_with("trebuie sa ridice o carte."));
     EXPECT_EQ(kRulesText.find('\n'), std::string_view::npos);
+}
 
+// The rules window on screen: its text box's frame, the lines of text in it,
+// and whether a scroll bar stands at the right edge.
+struct RulesShown {
+    explicit RulesShown(Form3& form)
+    {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        shot = Drawn(form);
+        const QRect inside = shot.rect().adjusted(1, 1, -1, -1);
+        lines = InkBands(shot, inside, IsDark);
+    }
+    // The text box's frame: one colour all round the window's edge, with the
+    // text box's white just inside it, above and left of the text.
+    ::testing::AssertionResult framesTheWindow() const
+    {
+        const QRgb frame = shot.pixel(0, 0);
+        if (qGray(frame) > 224)
+            return ::testing::AssertionFailure() << "no frame at the corner";
+        if (auto r = EveryPixel(shot, Edges(shot.rect()), Is(frame), "the frame"); !r)
+            return r;
+        const QRegion inside = QRegion(1, 1, shot.width() - 2 - kScrollBarWidth, 1) +
+                               QRegion(1, 1, 1, shot.height() - 2);
+        return EveryPixel(shot, inside, Is(Qt::white), "the text box's white");
+    }
+    // A scroll bar would fill the strip along the right edge.
+    bool scrollBarShown() const
+    {
+        const QRect strip(shot.width() - 3, 1, 1, shot.height() - 2);
+        return !EveryPixel(shot, strip, Is(Qt::white), "");
+    }
+
+    static constexpr int kScrollBarWidth = 16;
+    QImage shot;
+    std::vector<InkBand> lines;
+};
+
+TEST(RulesWindow, TheTextBoxFillsTheWindowWithTheWholeTextWrappedAtItsWidth)
+{
+    Form3 form(nullptr);
+    const RulesShown shown(form);
+    EXPECT_EQ(form.windowTitle(), "Reguli de joc");
+    ASSERT_EQ(shown.shot.size(), QSize(384, 317));
+    EXPECT_TRUE(shown.framesTheWindow());
+
+    // Wrapped at the width: many lines, the longest nearly as wide as the
+    // box, none running past its right edge.
+    const std::vector<InkBand>& lines = shown.lines;
+    ASSERT_GE(lines.size(), 8u);
+    int widest = 0;
+    for (const InkBand& line : lines)
+        widest = std::max(widest, line.right);
+    EXPECT_GT(widest, 384 - 40);
+    EXPECT_FALSE(shown.scrollBarShown());
+    // Nothing cut off at the bottom: the last line ends clear of the edge,
+    // and with no scroll bar there is no more text below it.
+    EXPECT_LT(lines.back().bottom, 317 - 8);
+
+    // The lines are those of a 12-point font, and the first starts four
+    // spaces in from the others.
+    QFont font("MS Sans Serif", 12);
+    font.setStyleHint(QFont::SansSerif);
+    const QFontMetrics metrics(font);
+    std::vector<int> pitches;
+    for (size_t i = 1; i < lines.size(); ++i)
+        pitches.push_back(lines[i].top - lines[i - 1].top);
+    std::nth_element(pitches.begin(), pitches.begin() + pitches.size() / 2, pitches.end());
+    EXPECT_EQ(pitches[pitches.size() / 2], metrics.lineSpacing());
+    EXPECT_NEAR(lines[0].left - lines[1].left, metrics.horizontalAdvance("    "), 2);
+}
+
+TEST(RulesWindow, AShrunkWindowStillFillsWithTheTextBoxAndScrolls)
+{
+    Form3 form(nullptr);
+    form.resize(300, 200);
+    const RulesShown shown(form);
+    ASSERT_EQ(shown.shot.size(), QSize(300, 200));
+    EXPECT_TRUE(shown.framesTheWindow());
+    EXPECT_TRUE(shown.scrollBarShown());
+}
+
+TEST(RulesWindow, TheTextIsReadOnly)
+{
     Form3 form(nullptr);
     form.show();
-    EXPECT_EQ(form.windowTitle(), "Reguli de joc");
-    EXPECT_EQ(form.size(), QSize(384, 317));
-    EXPECT_EQ(form.Text1->geometry(), QRect(0, 0, 384, 317));
+    QTest::keyClicks(form.Text1, "abc");
+    QTest::keyClick(form.Text1, Qt::Key_Delete);
     EXPECT_EQ(form.Text1->toPlainText().toStdString(), std::string(kRulesText));
-    EXPECT_TRUE(form.Text1->isReadOnly());
-    EXPECT_EQ(form.Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(form.Text1->font().pointSize(), 12);
-    EXPECT_EQ(form.Text1->horizontalScrollBar()->maximum(), 0); // words wrap, nothing sideways
-
-    form.resize(300, 200); // a smaller window scrolls
-    EXPECT_EQ(form.Text1->geometry(), QRect(0, 0, 300, 200));
 }
 
 } // namespace
