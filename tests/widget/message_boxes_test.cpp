@@ -2,7 +2,7 @@
 // suit, the won and lost messages and the About box, each with its title,
 // one OK button that closes it, and no icon. The boxes are read from their
 // pixels while they are open.
-#include "drawn.h"
+#include "box_pixels.h"
 #include "game/end_game.h"
 #include "human/table_click.h"
 #include "platform/system.h"
@@ -12,64 +12,26 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
 namespace kolvar::testing {
 namespace {
 
-// A message box as it was drawn, and the buttons found in its pixels.
-struct SeenBox {
+// A message box as it was drawn and read.
+struct SeenBox : BoxPixels {
     QString title;
     QString text;
     QImage shot;
-    std::vector<QRect> buttons;
-    bool iconShown = false;
-    QSize captionInk; // the ink of the first button's caption
     bool closedByTheButton = false;
 };
 
-// The buttons stand in the box's lowest row of things drawn; each is a run
-// of columns with something drawn on the box's background.
-std::vector<QRect> buttonsIn(const QImage& shot, QRgb background)
-{
-    const auto drawn = [background](QRgb p) { return p != background; };
-    const std::vector<InkBand> rows = InkBands(shot, shot.rect(), drawn);
-    if (rows.empty())
-        return {};
-    const InkBand& row = rows.back();
-    std::vector<QRect> buttons;
-    bool inButton = false;
-    for (int x = 0; x < shot.width(); ++x) {
-        const bool any = CountPixels(shot, QRect(x, row.top, 1, row.bottom - row.top + 1), drawn);
-        if (any && !inButton)
-            buttons.push_back(QRect(x, row.top, 1, row.bottom - row.top + 1));
-        else if (any)
-            buttons.back().setRight(x);
-        inButton = any;
-    }
-    return buttons;
-}
-
-// Reads the box while it is open: an icon would show in colour above the
-// buttons, where the text is grey.
 void read(QMessageBox& box, SeenBox& seen)
 {
     seen.title = box.windowTitle();
     seen.text = box.text();
     seen.shot = Drawn(box);
-    const QRgb background = seen.shot.pixel(0, 0);
-    seen.buttons = buttonsIn(seen.shot, background);
-    if (seen.buttons.empty())
-        return;
-    const QRect above(0, 0, seen.shot.width(), seen.buttons.front().top());
-    seen.iconShown = CountPixels(seen.shot, above, [](QRgb p) { return !IsGrey(p); }) > 0;
-    const std::vector<InkBand> caption =
-        InkBands(seen.shot, seen.buttons.front().adjusted(3, 3, -3, -3), IsDark);
-    if (caption.size() == 1)
-        seen.captionInk = {caption[0].right - caption[0].left + 1,
-                           caption[0].bottom - caption[0].top + 1};
+    static_cast<BoxPixels&>(seen) = ReadBox(seen.shot);
 }
 
 // Runs `open`, which returns once its message box has closed. While the box
@@ -102,21 +64,6 @@ SeenBox seeBox(const std::function<void()>& open)
     return seen;
 }
 
-// The size of the ink of a caption drawn in `font`, read as a button's is.
-QSize inkOf(const QString& caption, const QFont& font)
-{
-    QImage image(200, 80, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(20, 50, caption);
-    painter.end();
-    const std::vector<InkBand> ink = InkBands(image, image.rect(), IsDark);
-    return ink.size() == 1 ? QSize(ink[0].right - ink[0].left + 1, ink[0].bottom - ink[0].top + 1)
-                           : QSize();
-}
-
 // The box has its title, one button reading OK that closes it, and no icon.
 void expectPlainBox(const SeenBox& seen, std::string_view title, std::string_view text)
 {
@@ -125,7 +72,7 @@ void expectPlainBox(const SeenBox& seen, std::string_view title, std::string_vie
     EXPECT_EQ(seen.text.toStdString(), text);
     EXPECT_EQ(seen.buttons.size(), 1u);
     EXPECT_FALSE(seen.iconShown);
-    const QSize ok = inkOf("OK", QApplication::font("QPushButton"));
+    const QSize ok = InkOf("OK", QApplication::font("QPushButton"));
     EXPECT_NEAR(seen.captionInk.width(), ok.width(), 1);
     EXPECT_NEAR(seen.captionInk.height(), ok.height(), 1);
     EXPECT_TRUE(seen.closedByTheButton);
@@ -152,7 +99,7 @@ TEST(MessageBoxReading, TellsAnIconASecondButtonAndAnotherCaptionFromAPlainBox)
             .exec();
     });
     EXPECT_EQ(close.buttons.size(), 1u);
-    EXPECT_NE(close.captionInk, inkOf("OK", QApplication::font("QPushButton")));
+    EXPECT_NE(close.captionInk, InkOf("OK", QApplication::font("QPushButton")));
 }
 
 struct MessageBoxes : ::testing::Test {
