@@ -10,11 +10,17 @@ namespace {
 const QColor kWindowColour(192, 192, 255);
 const QColor kBoxColour(255, 192, 128);
 
+// Fills a widget's background with `colour`. A check box, like every button,
+// fills its background from the Button role, and styles draw its tick's frame
+// from the Window role. So the colour goes into Window and the box fills
+// from Window too: it is drawn as the style draws a box on a window of that
+// colour, its tick, frame and caption as they always are.
 void paint(QWidget* w, QColor colour)
 {
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, colour);
     w->setPalette(palette);
+    w->setBackgroundRole(QPalette::Window);
     w->setAutoFillBackground(true);
 }
 

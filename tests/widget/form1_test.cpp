@@ -1,5 +1,8 @@
-// The main window as the player first sees it: its caption, colour, size,
-// menu bar, suit buttons and hidden pictures.
+// The main window as the player first sees it: its caption, icon, size, menu
+// bar, the orange table and the suit buttons, read from what is drawn; and
+// the suit buttons' two looks, told apart by their pixels.
+#include "drawn.h"
+#include "pictures.h"
 #include "platform/picture_box.h"
 #include "view/form1.h"
 
@@ -7,9 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
-namespace kolvar {
+namespace kolvar::testing {
 namespace {
 
 TEST(Form1Window, OpensAsTheScreenSizedTable)
@@ -17,9 +21,12 @@ TEST(Form1Window, OpensAsTheScreenSizedTable)
     Form1 w;
     EXPECT_EQ(w.windowTitle(), "Have fun!!");
     EXPECT_EQ(w.size(), w.screen()->size());
-    EXPECT_EQ(w.surface().background(), QColor(255, 192, 128));
     EXPECT_EQ(w.surface().image().size(), w.surface().size());
-    EXPECT_FALSE(w.windowIcon().isNull());
+    // The window manager shows the game's own icon.
+    const QImage icon = QImage(":/icon32.png").convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        w.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(SamePixels(shown, {0, 0}, icon, icon.rect()));
     EXPECT_EQ(w.timer().interval(), 50);
     EXPECT_FALSE(w.timer().isActive());
     EXPECT_TRUE(w.options().OptHumanFirst);
@@ -44,58 +51,128 @@ TEST(Form1Window, MenuBarHasTheGamesItemsInOrderWithTheirKeys)
     EXPECT_EQ(items(menus[1]), (QStringList{"Despre||on", "Reguli de joc|F1|on"}));
 }
 
-TEST(Form1Window, SuitButtonsStandFlatInAColumnAtTheRightEdge)
+const char* const kSuitIcons[kSuitCount] = {":/suit_diamonds.png", ":/suit_spades.png",
+                                            ":/suit_hearts.png", ":/suit_clubs.png"};
+constexpr QSize kButtonSize(39, 38); // a 35 x 34 icon in a two-pixel frame
+
+// The look a suit button shows, read from its pixels: 1 raised (light along
+// the top and left, dark along the bottom and right), 0 flat (one outline
+// colour all round, neither light nor dark), -1 neither.
+int lookShown(const QImage& b)
 {
-    Form1 w;
-    const int W = w.surface().width(), H = w.surface().height();
-    for (int s = 0; s < 4; ++s) {
-        PictureBox& b = w.picture(4 + s);
-        EXPECT_EQ(b.size(), QSize(39, 38)) << s;
-        EXPECT_EQ(b.image().size(), QSize(35, 34)) << s;
-        EXPECT_EQ(b.Appearance(), 0) << s;
-        EXPECT_EQ(b.x(), W - 50 - 39) << s;
-        EXPECT_EQ(b.y(), (H - 4 * 38 - 100) / 2 + s * (38 + 25)) << s;
-        EXPECT_TRUE(b.isVisibleTo(&w));
+    const int w = b.width(), h = b.height();
+    const auto light = [](QRgb p) { return qGray(p) > 200; };
+    const auto dark = [](QRgb p) { return qGray(p) < 80; };
+    const QRegion lit = QRegion(0, 0, w - 1, 1) + QRegion(0, 0, 1, h - 1);
+    const QRegion shaded = QRegion(1, h - 1, w - 1, 1) + QRegion(w - 1, 1, 1, h - 1);
+    if (EveryPixel(b, lit, light, "") && EveryPixel(b, shaded, dark, ""))
+        return 1;
+    const QRgb outline = b.pixel(0, 0);
+    if (!light(outline) && !dark(outline) && EveryPixel(b, Edges(b.rect()), Is(outline), ""))
+        return 0;
+    return -1;
+}
+
+// How far a picture's colours lie from the table colour, summed.
+long awayFromTheTable(const QImage& picture)
+{
+    long sum = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            sum += std::abs(qRed(p) - kTableColour.red()) +
+                   std::abs(qGreen(p) - kTableColour.green()) +
+                   std::abs(qBlue(p) - kTableColour.blue());
+        }
+    return sum;
+}
+
+// Where suit button `s` stands on a table of the given size.
+QRect buttonPlace(QSize table, int s)
+{
+    const int top = (table.height() - 4 * kButtonSize.height() - 100) / 2;
+    return {QPoint(table.width() - 50 - kButtonSize.width(), top + s * (kButtonSize.height() + 25)),
+            kButtonSize};
+}
+
+struct Shown : Form1 {
+    Shown()
+    {
+        show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
     }
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_FALSE(w.picture(n).isVisibleTo(&w)) << n;
-    EXPECT_EQ(w.picture(1).image().size(), QSize(911, 401));
-    EXPECT_EQ(w.picture(2).image().size(), QSize(70, 96));
+};
+
+TEST(Form1Window, BeforeTheFirstGameTheTableShowsOnlyTheFourFlatSuitButtons)
+{
+    Shown w;
+    const QImage table = Drawn(w.surface());
+    QRegion buttons;
+    for (int s = 0; s < kSuitCount; ++s) {
+        const QRect place = buttonPlace(table.size(), s);
+        buttons += place;
+        EXPECT_EQ(lookShown(table.copy(place)), 0) << s;
+    }
+    // No card, no hidden picture: the table's orange everywhere else.
+    EXPECT_TRUE(
+        EveryPixel(table, QRegion(table.rect()) - buttons, Is(QColor(255, 192, 128)), "orange"));
 }
 
-TEST(Form1Window, TheLookSetIsTheLookReadBackAndShowsAsABevel)
+TEST(Form1Window, TheSuitButtonsRunDiamondsSpadesHeartsClubsDownTheColumn)
 {
-    Form1 w;
-    PictureBox& hearts = w.picture(6);
-    w.SetSuitLook(kHearts, kRaised);
-    EXPECT_EQ(w.SuitLook(kHearts), 1);
-    EXPECT_EQ(hearts.Appearance(), 1);
-    const QImage raised = hearts.grab().toImage();
-    w.SetSuitLook(kHearts, kFlat);
-    EXPECT_EQ(w.SuitLook(kHearts), 0);
-    const QImage flat = hearts.grab().toImage();
-    // Raised: light above, dark below; flat: the same outline all round.
-    EXPECT_GT(qGray(raised.pixel(10, 0)), qGray(raised.pixel(10, 37)) + 100);
-    EXPECT_EQ(flat.pixel(10, 0), flat.pixel(10, 37));
-    // The raised button shows its icon as it is; a flat one fades it towards
-    // the table, so the named suit stands out.
-    const QImage icon = hearts.image();
-    const QPoint middle(17, 17); // inside the heart
-    EXPECT_EQ(raised.pixel(middle + QPoint(2, 2)), icon.pixel(middle));
-    EXPECT_NE(flat.pixel(middle + QPoint(2, 2)), icon.pixel(middle));
-    EXPECT_EQ(hearts.image(), icon); // the picture itself is untouched
+    Shown w;
+    for (int s = 0; s < kSuitCount; ++s) {
+        w.SetSuitLook(s, kRaised);
+        const QImage table = Drawn(w.surface());
+        const QImage icon = QImage(kSuitIcons[s]).convertToFormat(QImage::Format_RGB32);
+        const QRect place = buttonPlace(table.size(), s);
+        EXPECT_EQ(lookShown(table.copy(place)), 1) << s;
+        EXPECT_TRUE(SamePixels(table, place.topLeft() + QPoint(2, 2), icon, icon.rect())) << s;
+        w.SetSuitLook(s, kFlat);
+    }
 }
 
-TEST(Form1Window, NoCardsBeforeTheFirstNewGame)
+TEST(Form1Window, EachSuitButtonShowsItsLookTheSameEveryTime)
 {
-    Form1 w;
-    EXPECT_EQ(w.table().HumanCount, 0);
-    EXPECT_EQ(w.table().ComputerCount, 0);
-    const QImage& table = w.surface().image();
-    for (int y = 0; y < table.height(); y += 7)
-        for (int x = 0; x < table.width(); x += 7)
-            ASSERT_EQ(QColor(table.pixel(x, y)), QColor(255, 192, 128)) << x << "," << y;
+    Shown w;
+    for (int s = 0; s < kSuitCount; ++s) {
+        PictureBox& button = w.picture(4 + s);
+        const QImage icon = button.image();
+        const QImage flat = Drawn(button);
+        w.SetSuitLook(s, kRaised);
+        EXPECT_EQ(w.SuitLook(s), kRaised) << s; // the look the rules read is the look set
+        const QImage raised = Drawn(button);
+        EXPECT_EQ(lookShown(flat), 0) << s;
+        EXPECT_EQ(lookShown(raised), 1) << s;
+        // The raised button shows its icon as it is; a flat one fades it
+        // towards the table, so the named suit stands out.
+        EXPECT_TRUE(SamePixels(raised, {2, 2}, icon, icon.rect())) << s;
+        EXPECT_LT(awayFromTheTable(flat.copy(QRect(QPoint(2, 2), icon.size()))),
+                  awayFromTheTable(icon) * 3 / 4)
+            << s;
+        EXPECT_FALSE(SamePixels(flat, {2, 2}, icon, icon.rect())) << s;
+
+        w.SetSuitLook(s, kFlat);
+        EXPECT_EQ(w.SuitLook(s), kFlat) << s;
+        EXPECT_EQ(Drawn(button), flat) << s;
+        w.SetSuitLook(s, kRaised);
+        EXPECT_EQ(Drawn(button), raised) << s;
+        w.SetSuitLook(s, kFlat);
+    }
+    EXPECT_EQ(w.picture(6).image(),
+              QImage(kSuitIcons[kHearts]).convertToFormat(QImage::Format_RGB32))
+        << "the picture itself is untouched";
+}
+
+TEST(Form1Window, AClickOnASuitButtonAfterTheDealRaisesItOnScreen)
+{
+    Shown w;
+    w.JocNou_Click(); // the human opens: he names the suit
+    QTest::mouseClick(&w.picture(6), Qt::LeftButton);
+    const QImage table = Drawn(w.surface());
+    for (int s = 0; s < kSuitCount; ++s)
+        EXPECT_EQ(lookShown(table.copy(buttonPlace(table.size(), s))), s == kHearts ? 1 : 0) << s;
 }
 
 } // namespace
-} // namespace kolvar
+} // namespace kolvar::testing

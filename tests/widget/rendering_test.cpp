@@ -1,5 +1,7 @@
-// The drawing of the table: what the player sees at each computed place is
-// the card sheet's cell, the card back, or the table colour.
+// The drawing of the table: what the player sees at each computed place, as
+// the table's box draws it on screen, is the card sheet's cell, the card
+// back, or the table colour.
+#include "drawn.h"
 #include "pictures.h"
 #include "platform/picture_box.h"
 #include "table_text.h"
@@ -26,8 +28,9 @@ struct Rendering : ::testing::Test {
         t = TableFrom(line);
         renderer.RedrawTable();
     }
-    const QImage& shown() const { return surface.image(); }
-    ::testing::AssertionResult faceAt(QPoint at, std::string_view card, QRect part) const
+    // The table as the box shows it on screen.
+    QImage shown() { return Drawn(surface); }
+    ::testing::AssertionResult faceAt(QPoint at, std::string_view card, QRect part)
     {
         Card c;
         Table probe = TableFrom(std::string("human=") + std::string(card));
@@ -37,13 +40,14 @@ struct Rendering : ::testing::Test {
     // A card back stretched to 70 x 100: every row one of the back's rows, in
     // order, from its first row to its last; of a card that the next one
     // covers, only the left strip `width` pixels wide shows.
-    ::testing::AssertionResult backAt(QPoint at, int width = kCardWidth) const
+    ::testing::AssertionResult backAt(QPoint at, int width = kCardWidth)
     {
         const QImage back = cardBack();
+        const QImage seen = shown();
         int row = 0;
         for (int y = 0; y < kCardHeight; ++y) {
             while (row < back.height() &&
-                   !SamePixels(shown(), at + QPoint(0, y), back, QRect(0, row, width, 1)))
+                   !SamePixels(seen, at + QPoint(0, y), back, QRect(0, row, width, 1)))
                 ++row;
             if (row == back.height())
                 return ::testing::AssertionFailure() << "row " << y << " of the back at (" << at.x()
@@ -55,7 +59,7 @@ struct Rendering : ::testing::Test {
             return ::testing::AssertionFailure() << "the back does not end at its last row";
         return ::testing::AssertionSuccess();
     }
-    bool tableColourAt(int x, int y) const { return QColor(shown().pixel(x, y)) == kTableColour; }
+    bool tableColourAt(int x, int y) { return QColor(shown().pixel(x, y)) == kTableColour; }
 
     Table t;
     PictureBox surface, sheetBox, backBox, faceBox;
@@ -143,7 +147,7 @@ TEST_F(Rendering, ASelectorOtherThanTopOrUnderDrawsNothing)
 {
     t = TableFrom("human=8d computer=Kc");
     surface.Clear();
-    const QImage before = shown().copy();
+    const QImage before = shown();
     renderer.DrawDiscardCard(2, kQueen, kSpades);
     renderer.DrawDiscardCard(-1, kQueen, kSpades);
     EXPECT_EQ(shown(), before);

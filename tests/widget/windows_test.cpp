@@ -1,55 +1,128 @@
 // The options window and the rules window: how they look, and what closing
 // the options window does to the options.
+#include "drawn.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/rules_text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTest>
 #include <gtest/gtest.h>
 
-namespace kolvar {
+namespace kolvar::testing {
 namespace {
 
-QColor background(const QWidget* w)
+const QColor kLightBlue(192, 192, 255);
+const QColor kOrange(255, 192, 128);
+const QRect kBoxPlaces[2] = {{24, 24, 105, 25}, {24, 64, 105, 25}};
+
+// The options window as it opens on screen.
+QImage opened(Form2& form)
 {
-    return w->palette().color(QPalette::Window);
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    return Drawn(form);
 }
 
-TEST(OptionsWindow, LooksAsDesigned)
+// The square in which the style draws a box's tick, in the window's pixels.
+QRect tickSquare(const QCheckBox* box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    return box->style()
+        ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+        .translated(box->pos());
+}
+
+bool tickShown(const QImage& shot, const QCheckBox* box)
+{
+    return CountPixels(shot, tickSquare(box).adjusted(2, 2, -2, -2), IsDark) >= 5;
+}
+
+// A box drawn orange over its whole rectangle, apart from the tick's square
+// and the caption, which is there.
+::testing::AssertionResult orangeBox(const QImage& shot, const QCheckBox* box, QRect place)
+{
+    const QRegion panel = QRegion(place) - tickSquare(box);
+    for (auto result : {EveryPixel(shot, Edges(place) & panel, Is(kOrange), "orange"),
+                        EveryPixel(shot, panel, IsPanelOrInk(kOrange), "orange or caption ink")})
+        if (!result)
+            return result;
+    if (const int bare = CountPixels(shot, panel, Is(kOrange)); bare < 1500)
+        return ::testing::AssertionFailure() << "only " << bare << " pixels are bare orange";
+    if (CountPixels(shot, panel, IsDark) < 40)
+        return ::testing::AssertionFailure() << "no caption";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(OptionsWindow, BothBoxesAreTheTablesOrangeOnTheLightBlueWindow)
 {
     Options options;
     Form2 form(options, nullptr);
+    const QImage shot = opened(form);
     EXPECT_EQ(form.windowTitle(), "Optiuni");
-    EXPECT_EQ(form.size(), QSize(260, 128));
-    EXPECT_EQ(background(&form), QColor(192, 192, 255));
-    EXPECT_TRUE(form.autoFillBackground());
-    EXPECT_EQ(form.Check1->text(), "Sunete");
-    EXPECT_EQ(form.Check2->text(), "Primul");
-    EXPECT_EQ(form.Check1->geometry(), QRect(24, 24, 105, 25));
-    EXPECT_EQ(form.Check2->geometry(), QRect(24, 64, 105, 25));
-    for (QCheckBox* box : {form.Check1, form.Check2}) {
-        EXPECT_EQ(background(box), QColor(255, 192, 128));
-        EXPECT_TRUE(box->autoFillBackground());
-    }
-    EXPECT_EQ(form.Check1->nextInFocusChain(), form.Check2);
-    EXPECT_TRUE(form.findChildren<QAbstractButton*>().size() == 2); // no other buttons
+    ASSERT_EQ(shot.size(), QSize(260, 128));
+    const QRegion around = QRegion(shot.rect()) - kBoxPlaces[0] - kBoxPlaces[1];
+    EXPECT_TRUE(EveryPixel(shot, around, Is(kLightBlue), "the window's light blue"));
+    EXPECT_TRUE(orangeBox(shot, form.Check1, kBoxPlaces[0]));
+    EXPECT_TRUE(orangeBox(shot, form.Check2, kBoxPlaces[1]));
 }
 
-TEST(OptionsWindow, OpensShowingTheOptionsInForceSoClosingItUntouchedChangesNothing)
+// Whichever style the desktop gives the game, and also when it changes while
+// the window is open, the boxes stay orange.
+TEST(OptionsWindow, TheBoxesStayOrangeInEveryStyle)
+{
+    const QString before = QApplication::style()->name();
+    for (const QString& style : QStyleFactory::keys()) {
+        Options options;
+        Form2 form(options, nullptr);
+        opened(form);
+        QApplication::setStyle(style);
+        const QImage shot = Drawn(form);
+        EXPECT_TRUE(orangeBox(shot, form.Check1, kBoxPlaces[0])) << style.toStdString();
+        EXPECT_TRUE(orangeBox(shot, form.Check2, kBoxPlaces[1])) << style.toStdString();
+        Form2 made(options, nullptr); // made under that style
+        const QImage madeShot = opened(made);
+        EXPECT_TRUE(orangeBox(madeShot, made.Check1, kBoxPlaces[0])) << style.toStdString();
+    }
+    QApplication::setStyle(before);
+}
+
+TEST(OptionsWindow, OpensWithTheTicksOfTheOptionsInForceSoClosingItUntouchedChangesNothing)
 {
     for (bool sound : {true, false})
         for (bool humanFirst : {true, false}) {
             Options options{humanFirst, sound};
             Form2 form(options, nullptr);
-            EXPECT_EQ(form.Check1->isChecked(), sound);
-            EXPECT_EQ(form.Check2->isChecked(), humanFirst);
+            const QImage shot = opened(form);
+            EXPECT_EQ(tickShown(shot, form.Check1), sound);
+            EXPECT_EQ(tickShown(shot, form.Check2), humanFirst);
             form.close();
             EXPECT_EQ(options.OptSound, sound);
             EXPECT_EQ(options.OptHumanFirst, humanFirst);
         }
+}
+
+TEST(OptionsWindow, TheKeysReachSuneteFirstThenPrimul)
+{
+    Options options{false, false};
+    Form2 form(options, nullptr);
+    opened(form);
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    const QImage first = Drawn(form);
+    EXPECT_TRUE(tickShown(first, form.Check1));
+    EXPECT_FALSE(tickShown(first, form.Check2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(tickShown(Drawn(form), form.Check2));
 }
 
 TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
@@ -72,28 +145,103 @@ TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
     EXPECT_TRUE(options.OptHumanFirst);
 }
 
-TEST(RulesWindow, ShowsTheRulesTextReadOnlyFillingTheWindow)
+TEST(RulesWindow, TheRulesTextIsOneLineOf512Characters)
 {
     EXPECT_EQ(kRulesText.size(), 512u);
     EXPECT_TRUE(kRulesText.starts_with("    Scopul jocului este decartarea tuturor cartilor."));
     EXPECT_NE(kRulesText.find("in final.      Aparitia unui 7"), std::string_view::npos);
     EXPECT_TRUE(kRulesText.ends_with("trebuie sa ridice o carte."));
     EXPECT_EQ(kRulesText.find('\n'), std::string_view::npos);
+}
 
+// The rules window on screen: its text box's frame, the lines of text in it,
+// and whether a scroll bar stands at the right edge.
+struct RulesShown {
+    explicit RulesShown(Form3& form)
+    {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        shot = Drawn(form);
+        const QRect inside = shot.rect().adjusted(1, 1, -1, -1);
+        lines = InkBands(shot, inside, IsDark);
+    }
+    // The text box's frame: one colour all round the window's edge, with the
+    // text box's white just inside it, above and left of the text.
+    ::testing::AssertionResult framesTheWindow() const
+    {
+        const QRgb frame = shot.pixel(0, 0);
+        if (qGray(frame) > 224)
+            return ::testing::AssertionFailure() << "no frame at the corner";
+        if (auto r = EveryPixel(shot, Edges(shot.rect()), Is(frame), "the frame"); !r)
+            return r;
+        const QRegion inside = QRegion(1, 1, shot.width() - 2 - kScrollBarWidth, 1) +
+                               QRegion(1, 1, 1, shot.height() - 2);
+        return EveryPixel(shot, inside, Is(Qt::white), "the text box's white");
+    }
+    // A scroll bar would fill the strip along the right edge.
+    bool scrollBarShown() const
+    {
+        const QRect strip(shot.width() - 3, 1, 1, shot.height() - 2);
+        return !EveryPixel(shot, strip, Is(Qt::white), "");
+    }
+
+    static constexpr int kScrollBarWidth = 16;
+    QImage shot;
+    std::vector<InkBand> lines;
+};
+
+TEST(RulesWindow, TheTextBoxFillsTheWindowWithTheWholeTextWrappedAtItsWidth)
+{
+    Form3 form(nullptr);
+    const RulesShown shown(form);
+    EXPECT_EQ(form.windowTitle(), "Reguli de joc");
+    ASSERT_EQ(shown.shot.size(), QSize(384, 317));
+    EXPECT_TRUE(shown.framesTheWindow());
+
+    // Wrapped at the width: many lines, the longest nearly as wide as the
+    // box, none running past its right edge.
+    const std::vector<InkBand>& lines = shown.lines;
+    ASSERT_GE(lines.size(), 8u);
+    int widest = 0;
+    for (const InkBand& line : lines)
+        widest = std::max(widest, line.right);
+    EXPECT_GT(widest, 384 - 40);
+    EXPECT_FALSE(shown.scrollBarShown());
+    // Nothing cut off at the bottom: the last line ends clear of the edge,
+    // and with no scroll bar there is no more text below it.
+    EXPECT_LT(lines.back().bottom, 317 - 8);
+
+    // The lines are those of a 12-point font, and the first starts four
+    // spaces in from the others.
+    QFont font("MS Sans Serif", 12);
+    font.setStyleHint(QFont::SansSerif);
+    const QFontMetrics metrics(font);
+    std::vector<int> pitches;
+    for (size_t i = 1; i < lines.size(); ++i)
+        pitches.push_back(lines[i].top - lines[i - 1].top);
+    std::nth_element(pitches.begin(), pitches.begin() + pitches.size() / 2, pitches.end());
+    EXPECT_EQ(pitches[pitches.size() / 2], metrics.lineSpacing());
+    EXPECT_NEAR(lines[0].left - lines[1].left, metrics.horizontalAdvance("    "), 2);
+}
+
+TEST(RulesWindow, AShrunkWindowStillFillsWithTheTextBoxAndScrolls)
+{
+    Form3 form(nullptr);
+    form.resize(300, 200);
+    const RulesShown shown(form);
+    ASSERT_EQ(shown.shot.size(), QSize(300, 200));
+    EXPECT_TRUE(shown.framesTheWindow());
+    EXPECT_TRUE(shown.scrollBarShown());
+}
+
+TEST(RulesWindow, TheTextIsReadOnly)
+{
     Form3 form(nullptr);
     form.show();
-    EXPECT_EQ(form.windowTitle(), "Reguli de joc");
-    EXPECT_EQ(form.size(), QSize(384, 317));
-    EXPECT_EQ(form.Text1->geometry(), QRect(0, 0, 384, 317));
+    QTest::keyClicks(form.Text1, "abc");
+    QTest::keyClick(form.Text1, Qt::Key_Delete);
     EXPECT_EQ(form.Text1->toPlainText().toStdString(), std::string(kRulesText));
-    EXPECT_TRUE(form.Text1->isReadOnly());
-    EXPECT_EQ(form.Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(form.Text1->font().pointSize(), 12);
-    EXPECT_EQ(form.Text1->horizontalScrollBar()->maximum(), 0); // words wrap, nothing sideways
-
-    form.resize(300, 200); // a smaller window scrolls
-    EXPECT_EQ(form.Text1->geometry(), QRect(0, 0, 300, 200));
 }
 
 } // namespace
-} // namespace kolvar
+} // namespace kolvar::testing

@@ -1,0 +1,212 @@
+// The game's other windows on a real X display, read from the screen: the
+// options window's orange boxes on light blue, the rules window filled with
+// its text, and the message boxes with one button and no icon.
+#include "box_pixels.h"
+#include "drawn.h"
+#include "table_reader.h"
+#include "x_display.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace kolvar::e2e {
+namespace {
+
+using namespace kolvar::testing;
+
+const QColor kLightBlue(192, 192, 255);
+const QColor kOrange(255, 192, 128);
+
+struct WindowsOnScreen : ::testing::Test {
+    static void SetUpTestSuite() { display = new XDisplay; }
+    static void TearDownTestSuite() { delete display; }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(display->ok()) << "Xvfb did not start";
+        game = std::make_unique<Game>(*display, KOLVAR_BINARY);
+        ASSERT_TRUE(game->started()) << "the main window did not appear";
+        game->focus();
+    }
+
+    // The first visible window with this title, once it is there.
+    QString window(const QString& title) const
+    {
+        QString found;
+        WaitFor(
+            [&] {
+                const QStringList ids = display->windows(title);
+                found = ids.isEmpty() ? QString() : ids.first();
+                return !found.isEmpty();
+            },
+            3000);
+        return found;
+    }
+    QRect geometry(const QString& id) const
+    {
+        QRect r;
+        for (const QString& line :
+             display->run("xdotool", {"getwindowgeometry", "--shell", id}).split('\n')) {
+            const int value = line.section('=', 1).toInt();
+            if (line.startsWith("X="))
+                r.moveLeft(value);
+            else if (line.startsWith("Y="))
+                r.moveTop(value);
+            else if (line.startsWith("WIDTH="))
+                r.setWidth(value);
+            else if (line.startsWith("HEIGHT="))
+                r.setHeight(value);
+        }
+        return r;
+    }
+    // The window as the screen shows it, once `looksRight` holds for it or
+    // three seconds have passed.
+    QImage shotOf(const QString& id,
+                  const std::function<::testing::AssertionResult(const QImage&)>& looksRight)
+    {
+        QImage shot;
+        WaitFor(
+            [&] {
+                shot = display->screenshot().copy(geometry(id));
+                return bool(looksRight(shot));
+            },
+            3000, 100);
+        return shot;
+    }
+
+    // Whether the screen shows something new within a second of `act`.
+    bool changesTheScreen(const std::function<void()>& act) const
+    {
+        const QImage before = display->screenshot();
+        act();
+        return WaitFor([&] { return display->screenshot() != before; }, 1000);
+    }
+
+    static XDisplay* display;
+    std::unique_ptr<Game> game;
+};
+
+XDisplay* WindowsOnScreen::display = nullptr;
+
+// A check box orange over its whole rectangle: nothing lighter than orange
+// but the tick's square at its left, and the caption's ink on it.
+::testing::AssertionResult orangeBox(const QImage& shot, QRect place)
+{
+    const QRegion tickSide(place.left(), place.top(), 20, place.height());
+    const QRegion light = QRegion(place) - tickSide;
+    if (auto r = EveryPixel(shot, light, IsPanelOrInk(kOrange), "orange or caption ink"); !r)
+        return r;
+    if (auto r = EveryPixel(shot, Edges(place) - tickSide, Is(kOrange), "orange"); !r)
+        return r;
+    const auto lighter = [](QRgb p) { return !IsPanelOrInk(kOrange)(p); };
+    if (const int square = CountPixels(shot, tickSide, lighter); square > 16 * 16)
+        return ::testing::AssertionFailure() << square << " pixels beside the caption not orange";
+    if (const int bare = CountPixels(shot, place, Is(kOrange)); bare < 1500)
+        return ::testing::AssertionFailure() << "only " << bare << " pixels are bare orange";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult optionsLook(const QImage& shot)
+{
+    const QRect boxes[2] = {{24, 24, 105, 25}, {24, 64, 105, 25}};
+    if (shot.size() != QSize(260, 128))
+        return ::testing::AssertionFailure() << "the window is not 260 x 128";
+    for (auto r : {EveryPixel(shot, QRegion(shot.rect()) - boxes[0] - boxes[1], Is(kLightBlue),
+                              "the window's light blue"),
+                   orangeBox(shot, boxes[0]), orangeBox(shot, boxes[1])})
+        if (!r)
+            return r;
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(WindowsOnScreen, TheOptionsWindowShowsBothBoxesInTheTablesOrangeOnLightBlue)
+{
+    display->key("F3");
+    const QString id = window("^Optiuni$");
+    ASSERT_FALSE(id.isEmpty()) << "F3 opened no options window";
+    const QImage shot = shotOf(id, optionsLook);
+    const ::testing::AssertionResult looks = optionsLook(shot);
+    if (!looks)
+        shot.save("/tmp/e2e-options-window.png"); // to see what was shown instead
+    EXPECT_TRUE(looks);
+}
+
+// The rules window: the text box's frame along the window's edges, lines of
+// text, the last clear of the bottom, and no scroll bar.
+::testing::AssertionResult rulesLook(const QImage& shot)
+{
+    if (shot.size() != QSize(384, 317))
+        return ::testing::AssertionFailure() << "the window is not 384 x 317";
+    const QRgb frame = shot.pixel(0, 0);
+    if (auto r = EveryPixel(shot, Edges(shot.rect()), Is(frame), "the frame"); !r)
+        return r;
+    const QRect inside = shot.rect().adjusted(1, 1, -1, -1);
+    if (auto r = EveryPixel(shot, Edges(inside), Is(Qt::white), "the text box's white"); !r)
+        return r;
+    const std::vector<InkBand> lines = InkBands(shot, inside, IsDark);
+    if (lines.size() < 8 || lines.back().bottom > 317 - 8)
+        return ::testing::AssertionFailure() << lines.size() << " lines of text";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(WindowsOnScreen, TheRulesWindowIsFilledWithTheWholeText)
+{
+    display->key("F1");
+    const QString id = window("^Reguli de joc$");
+    ASSERT_FALSE(id.isEmpty()) << "F1 opened no rules window";
+    const QImage shot = shotOf(id, rulesLook);
+    EXPECT_TRUE(rulesLook(shot));
+}
+
+// A message box with one button, in its lowest row, and no icon above it.
+::testing::AssertionResult plainBox(const QImage& shot)
+{
+    const BoxPixels box = ReadBox(shot);
+    if (box.buttons.size() != 1)
+        return ::testing::AssertionFailure() << box.buttons.size() << " buttons";
+    if (box.iconShown)
+        return ::testing::AssertionFailure() << "an icon shows";
+    return ::testing::AssertionSuccess();
+}
+
+// Reads the box with this title and clicks its button where it is drawn.
+void expectPlainBoxClosedByItsButton(WindowsOnScreen& test, const QString& title)
+{
+    const QString id = test.window(title);
+    ASSERT_FALSE(id.isEmpty()) << "no box titled " << title.toStdString();
+    const QImage shot = test.shotOf(id, plainBox);
+    ASSERT_TRUE(plainBox(shot)) << title.toStdString();
+    test.display->click(test.geometry(id).topLeft() + ReadBox(shot).buttons.front().center());
+    EXPECT_TRUE(WaitFor([&] { return test.display->windows(title).isEmpty(); }, 3000))
+        << "the button did not close " << title.toStdString();
+}
+
+TEST_F(WindowsOnScreen, TheReminderToPickASuitHasOneButtonAndNoIcon)
+{
+    TableReader reader(KOLVAR_ASSETS);
+    ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot()); }, 5000));
+    display->key("F2");
+    ASSERT_TRUE(WaitFor([&] { return reader.read(display->screenshot()).hand.size() == 5; }, 5000));
+    display->click(reader.handCard(0)); // no suit named yet
+    expectPlainBoxClosedByItsButton(*this, "^Kolvar$");
+}
+
+TEST_F(WindowsOnScreen, TheAboutBoxHasOneButtonAndNoIcon)
+{
+    // "File" at the menu bar's left end, then "Help", whose first item is
+    // "Despre".
+    ASSERT_TRUE(changesTheScreen([&] { display->click({12, 9}); }));
+    ASSERT_TRUE(changesTheScreen([&] { display->key("Right"); }));
+    display->key("Return");
+    expectPlainBoxClosedByItsButton(*this, "^Kolvar v.01$");
+}
+
+} // namespace
+} // namespace kolvar::e2e
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
