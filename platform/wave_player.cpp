@@ -1,63 +1,80 @@
-// Wave playback with Qt Multimedia's QSoundEffect, which is made for short,
-// low-latency interface sounds.
+// Wave playback through libcanberra, the library desktops use for short
+// event sounds: it streams each file to the sound server (PulseAudio or
+// PipeWire, else ALSA) from a thread of its own.
 #include "platform/wave_player.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
-
-#include <algorithm>
+#include <canberra.h>
 
 namespace kolvar {
+namespace {
 
-SoundEffectPlayer::SoundEffectPlayer(const QStringList& paths, std::function<void()> alert)
-    : alert_(alert ? std::move(alert) : [] { QApplication::beep(); })
+// Every cue is played under this id, so that starting one cancels the last.
+constexpr uint32_t kCueId = 1;
+
+// Failures that mean the file itself cannot be played, as against no sound
+// at all (no device, no server), which is met with silence.
+bool fileUnplayable(int error)
 {
-    for (const QString& path : paths) {
-        if (!QFileInfo::exists(path))
-            continue;
-        auto* effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(path));
-        effects_.insert(path, effect);
+    switch (error) {
+    case CA_ERROR_NOTFOUND:
+    case CA_ERROR_CORRUPT:
+    case CA_ERROR_ACCESS:
+    case CA_ERROR_IO:
+    case CA_ERROR_SYSTEM:
+    case CA_ERROR_NOTSUPPORTED:
+        return true;
+    default:
+        return false;
     }
 }
 
-// Each file is read by the sample cache's loader thread. An effect deleted
-// while its file is still loading leaves the loader's request and network
-// manager alive behind it, so the player lets every load finish first: for a
-// short local file that takes milliseconds, and the wait is bounded.
-SoundEffectPlayer::~SoundEffectPlayer()
+} // namespace
+
+CanberraPlayer::CanberraPlayer(std::function<void()> alert)
+    : alert_(alert ? std::move(alert) : [this] { ringBell(); })
 {
-    const auto loading = [this] {
-        return std::any_of(effects_.cbegin(), effects_.cend(), [](const QSoundEffect* e) {
-            return e->status() == QSoundEffect::Loading;
-        });
-    };
-    if (loading()) {
-        QEventLoop wait;
-        for (QSoundEffect* effect : std::as_const(effects_))
-            QObject::connect(effect, &QSoundEffect::statusChanged, &wait, [&] {
-                if (!loading())
-                    wait.quit();
-            });
-        QTimer::singleShot(2000, &wait, &QEventLoop::quit);
-        wait.exec();
+    // Creating a context loads nothing and connects to nothing.
+    if (ca_context_create(&context_) != CA_SUCCESS) {
+        context_ = nullptr;
+        return;
     }
-    qDeleteAll(effects_);
+    ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Kolvar", CA_PROP_APPLICATION_ID,
+                            "org.example.kolvar", CA_PROP_APPLICATION_ICON_NAME,
+                            "org.example.kolvar", nullptr);
 }
 
-void SoundEffectPlayer::play(const QString& path)
+CanberraPlayer::~CanberraPlayer()
 {
-    if (playing_)
-        playing_->stop();
-    playing_ = effects_.value(path, nullptr);
-    if (playing_)
-        playing_->play();
-    else
+    if (context_)
+        ca_context_destroy(context_);
+}
+
+void CanberraPlayer::prepare()
+{
+    if (context_)
+        ca_context_open(context_);
+}
+
+void CanberraPlayer::play(const QString& path)
+{
+    if (!context_)
+        return;
+    ca_context_cancel(context_, kCueId);
+    const QByteArray file = path.toLocal8Bit();
+    const int result = ca_context_play(context_, kCueId, CA_PROP_MEDIA_FILENAME, file.constData(),
+                                       CA_PROP_MEDIA_ROLE, "event", nullptr);
+    if (fileUnplayable(result))
         alert_();
+}
+
+// The desktop's bell from its sound theme; without one, the window system's.
+void CanberraPlayer::ringBell()
+{
+    const int result = ca_context_play(context_, kCueId, CA_PROP_EVENT_ID, "bell-window-system",
+                                       CA_PROP_MEDIA_ROLE, "event", nullptr);
+    if (fileUnplayable(result))
+        QApplication::beep();
 }
 
 } // namespace kolvar

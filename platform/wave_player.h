@@ -1,17 +1,15 @@
-// Asynchronous playback of short wave files. Each file is loaded once, up
-// front, so that playing it allocates nothing and starts at once; starting
-// one stops any still playing. A file that is missing plays the desktop's
-// alert sound instead, and with no audio device nothing is heard and
+// Asynchronous playback of short wave files through the desktop's event
+// sound library, libcanberra. Each cue starts at once and plays in the
+// background; starting one stops any still playing. A file that cannot be
+// played (missing, unreadable, not a wave) plays the desktop's alert sound
+// instead; with no sound device nothing is heard, nothing is printed and
 // nothing fails.
 #pragma once
 
-#include <QHash>
 #include <QString>
-#include <QStringList>
 #include <functional>
-#include <memory>
 
-class QSoundEffect;
+struct ca_context;
 
 namespace kolvar {
 
@@ -20,19 +18,28 @@ public:
     virtual ~WavePlayer() = default;
     // Starts the file at `path` and returns at once.
     virtual void play(const QString& path) = 0;
+    // Gets ready to play, so that the first cue starts at once; called
+    // when the game's window is up.
+    virtual void prepare() {}
 };
 
-class SoundEffectPlayer : public WavePlayer {
+class CanberraPlayer : public WavePlayer {
 public:
-    // Loads the given files; `alert` is what a missing file plays instead.
-    explicit SoundEffectPlayer(const QStringList& paths, std::function<void()> alert = {});
-    ~SoundEffectPlayer() override;
+    // `alert` is what a file that cannot be played plays instead; by
+    // default the desktop's bell, or the window system's beep.
+    explicit CanberraPlayer(std::function<void()> alert = {});
+    ~CanberraPlayer() override;
+    CanberraPlayer(const CanberraPlayer&) = delete;
+    CanberraPlayer& operator=(const CanberraPlayer&) = delete;
 
     void play(const QString& path) override;
+    // Connects to the sound server (or finds there is none).
+    void prepare() override;
 
 private:
-    QHash<QString, QSoundEffect*> effects_; // only the files that exist
-    QSoundEffect* playing_ = nullptr;
+    void ringBell();
+
+    ca_context* context_ = nullptr;
     std::function<void()> alert_;
 };
 

@@ -42,9 +42,7 @@ SoundCues::SoundCues(const Options& options, std::unique_ptr<WavePlayer> player)
         paths_[i] = CuePath(kCueFiles[i]);
         qCDebug(lcSound) << "cue" << paths_[i];
     }
-    if (!player)
-        player = std::make_unique<SoundEffectPlayer>(QStringList(paths_.begin(), paths_.end()));
-    player_ = std::move(player);
+    player_ = player ? std::move(player) : std::make_unique<CanberraPlayer>();
 }
 
 SoundCues::~SoundCues() = default;
@@ -52,6 +50,11 @@ SoundCues::~SoundCues() = default;
 void SoundCues::setPlayer(std::unique_ptr<WavePlayer> player)
 {
     player_ = std::move(player);
+}
+
+void SoundCues::prepare()
+{
+    player_->prepare();
 }
 
 void SoundCues::PlaySoundCue(std::string_view file)

@@ -24,13 +24,15 @@ QString CuePath(std::string_view file);
 
 class SoundCues {
 public:
-    // Plays through `player`; without one, loads the four cues from the
-    // executable's directory now, so that playing one later starts at once.
+    // Plays through `player`, by default the desktop's event sounds. The
+    // cues' files are found now, once.
     explicit SoundCues(const Options& options, std::unique_ptr<WavePlayer> player = nullptr);
     ~SoundCues();
 
     // Nothing at all happens while OptSound is off.
     void PlaySoundCue(std::string_view file);
+    // Connects the player to the sound server, once the window is up.
+    void prepare();
 
     void setPlayer(std::unique_ptr<WavePlayer> player);
 

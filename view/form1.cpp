@@ -83,6 +83,7 @@ void Form1::buildPictures()
     surface_ = new PictureBox(this, client, kTableColour);
     setCentralWidget(surface_);
     connect(surface_, &PictureBox::mouseDown, this, &Form1::Form_MouseDown);
+    surface_->installEventFilter(this);
 
     auto holder = [this](const char* name, const QImage& picture) {
         auto* box = new PictureBox(this, picture.size(), Qt::white);
@@ -205,6 +206,17 @@ void Form1::closeEvent(QCloseEvent* event)
             window->hide();
     event->accept();
     QCoreApplication::quit();
+}
+
+// The sound server is connected to once the table's first frame is on
+// screen, so that the window comes up without waiting for it.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == surface_ && event->type() == QEvent::Paint) {
+        surface_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { cues_.prepare(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::RedrawTable()
