@@ -5,7 +5,8 @@
 // between turns. Between games it sometimes switches who opens.
 //
 // It counts what happened, so that the core benchmark can report moves per
-// second and the signature can show any change of the rules' behaviour.
+// second and the signature (core.Signature) can show any change of the
+// rules' behaviour.
 #pragma once
 
 #include "fake_host.h"
@@ -15,7 +16,7 @@
 
 #include <cstdint>
 
-namespace kolvar::bench {
+namespace kolvar::testing {
 
 struct GameTally {
     long games = 0; // games dealt
@@ -45,10 +46,10 @@ private:
     void humanTurn();
     void countStep(int redrawsBefore, int cardsBefore, GameTally& tally);
 
-    testing::SplitMix rng_;
+    SplitMix rng_;
     Table t_;
     Options options_;
-    testing::FakeHost host_;
+    FakeHost host_;
 };
 
-} // namespace kolvar::bench
+} // namespace kolvar::testing

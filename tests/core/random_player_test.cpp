@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kolvar::bench {
+namespace kolvar::testing {
 namespace {
 
 GameTally play(uint64_t seed, int games)
@@ -54,4 +54,4 @@ TEST(RandomPlayer, EveryGameHasMovesAndTheHandsGrowOnlyByTakes)
 }
 
 } // namespace
-} // namespace kolvar::bench
+} // namespace kolvar::testing

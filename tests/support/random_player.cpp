@@ -11,7 +11,7 @@
 
 #include <array>
 
-namespace kolvar::bench {
+namespace kolvar::testing {
 namespace {
 
 constexpr int kClientWidth = 1000;
@@ -92,7 +92,7 @@ void RandomPlayer::countStep(int redrawsBefore, int cardsBefore, GameTally& tall
     const int cardsAfter = t_.HumanCount + t_.ComputerCount;
     if (cardsAfter > cardsBefore)
         tally.cardsDrawn += cardsAfter - cardsBefore;
-    for (const testing::Message& m : host_.messages) {
+    for (const Message& m : host_.messages) {
         if (m.title != kEndTitle)
             continue;
         ++(m.text == kWinText ? tally.humanWins : tally.computerWins);
@@ -101,4 +101,4 @@ void RandomPlayer::countStep(int redrawsBefore, int cardsBefore, GameTally& tall
     host_.cues.clear();
 }
 
-} // namespace kolvar::bench
+} // namespace kolvar::testing
