@@ -20,7 +20,7 @@ struct ComputerTurn : ::testing::Test {
         host.now = t.LastMoveTick + 1001;
         Timer1_Timer(t, host);
     }
-    std::string top() const { return FormatCard(Card{t.TopRank, t.TopSuit, 0}); }
+    std::string top() const { return FormatCard(t.topCard()); }
 
     Table t;
     FakeHost host;
@@ -76,10 +76,10 @@ TEST_F(ComputerTurn, TheTickCountWrappingNeitherStallsNorHurriesTheComputer)
 TEST_F(ComputerTurn, NoTickMovesWhileAMoveRunsOrAfterTheGameEnded)
 {
     play("human=8d computer=9c,Kc top=Qc turn=computer", kClubs);
-    t.MoveRunning = true;
+    t.NestedMovesBlocked = true;
     move();
     EXPECT_EQ(t.ComputerCount, 2);
-    t.MoveRunning = false;
+    t.NestedMovesBlocked = false;
     t.GameInProgress = false;
     move();
     EXPECT_EQ(t.ComputerCount, 2);

@@ -10,7 +10,7 @@
 #include "game/new_game.h"
 #include "game/notation.h"
 #include "game/rules.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "human/table_click.h"
 #include "split_mix.h"
 #include "table_text.h"
@@ -62,8 +62,8 @@ private:
             const int i = pickCard();
             Form_MouseDown(t_, host_, HumanCardX(t_, i), HumanCardY(t_, i));
         } else if (what < 80) {
-            const float x = t_.StockX + 1.0f + roll(69);
-            Form_MouseDown(t_, host_, x, t_.StockY + 1.0f + roll(99));
+            const float x = t_.Geometry.StockX + 1.0f + roll(69);
+            Form_MouseDown(t_, host_, x, t_.Geometry.StockY + 1.0f + roll(99));
         } else if (what < 88) {
             ClickSuitButton(t_, host_, static_cast<int16_t>(roll(kSuitCount)));
         } else if (what < 97) {
@@ -142,7 +142,7 @@ private:
             return "the timer runs exactly while a game is in progress";
         if (t_.GameInProgress == host_.optionsItemEnabled)
             return "the options item is locked exactly while a game is in progress";
-        if (t_.MoveRunning)
+        if (t_.NestedMovesBlocked)
             return "a move is still marked as running";
         return {};
     }

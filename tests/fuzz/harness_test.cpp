@@ -152,10 +152,10 @@ TEST(Session, TheCheckNamesABrokenRule)
         return s.check();
     };
     EXPECT_NE(played([](Session& s) {
-                  copyFace(s.table().HumanHand[0], s.table().HumanHand[1]);
+                  s.table().HumanHand[0].face() = s.table().HumanHand[1];
               }).find("more than one place"),
               std::string::npos);
-    EXPECT_NE(played([](Session& s) { s.table().MoveRunning = true; }), "");
+    EXPECT_NE(played([](Session& s) { s.table().NestedMovesBlocked = true; }), "");
     EXPECT_NE(played([](Session& s) { s.host().timerEnabled = false; }), "");
     EXPECT_EQ(played([](Session&) {}), "");
 }

@@ -4,7 +4,7 @@
 #include "computer/computer_turn.h"
 #include "game/invariants.h"
 #include "game/new_game.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "human/table_click.h"
 
 namespace kolvar::fuzz {
@@ -35,12 +35,12 @@ void Session::apply(const Event& e)
     case EventKind::ClickCard: {
         // One past the last card: the table to the right of the hand.
         const int i = t_.HumanCount > 0 ? e.index % (t_.HumanCount + 1) : 0;
-        const SlotPos& slot = t_.HumanSlotPos[i < kHandCapacity ? i : kHandCapacity - 1];
+        const SlotPos& slot = t_.Geometry.HumanSlotPos[i < kHandCapacity ? i : kHandCapacity - 1];
         click(slot.X + halfPixels(e.dx), slot.Y + halfPixels(e.dy));
         break;
     }
     case EventKind::ClickStock:
-        click(t_.StockX + halfPixels(e.dx), t_.StockY + halfPixels(e.dy));
+        click(t_.Geometry.StockX + halfPixels(e.dx), t_.Geometry.StockY + halfPixels(e.dy));
         break;
     case EventKind::ClickAnywhere:
         click(static_cast<float>(e.x), static_cast<float>(e.y));
@@ -121,7 +121,7 @@ std::string Session::check() const
 {
     if (auto e = CheckInvariants(t_, host_); !e.empty())
         return e;
-    if (t_.MoveRunning)
+    if (t_.NestedMovesBlocked)
         return "a move is still marked as running";
     if (t_.GameInProgress != host_.timerEnabled)
         return "the timer does not run exactly while a game is in progress";

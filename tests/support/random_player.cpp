@@ -5,8 +5,8 @@
 #include "game/end_game.h"
 #include "game/new_game.h"
 #include "game/rules.h"
+#include "game/suit_buttons.h"
 #include "game/timing.h"
-#include "human/suit_buttons.h"
 #include "human/table_click.h"
 
 #include <array>
@@ -75,13 +75,14 @@ void RandomPlayer::humanTurn()
         if (admitted(t_, t_.HumanHand[i]))
             legal[n++] = i;
     if (n == 0 || rng_.below(8) == 0) {
-        Form_MouseDown(t_, host_, t_.StockX + 1.0f + rng_.below(kCardWidth - 2),
-                       t_.StockY + 1.0f + rng_.below(kCardHeight - 2));
+        Form_MouseDown(t_, host_, t_.Geometry.StockX + 1.0f + rng_.below(kCardWidth - 2),
+                       t_.Geometry.StockY + 1.0f + rng_.below(kCardHeight - 2));
         return;
     }
     const int i = legal[rng_.below(n)];
     const float strip = i + 1 < t_.HumanCount ? kCardWidth / 2.0f : kCardWidth;
-    Form_MouseDown(t_, host_, t_.HumanSlotPos[i].X + strip / 2, t_.HumanSlotPos[i].Y + 50.0f);
+    Form_MouseDown(t_, host_, t_.Geometry.HumanSlotPos[i].X + strip / 2,
+                   t_.Geometry.HumanSlotPos[i].Y + 50.0f);
 }
 
 // Every lay and every take redraws the table once, and only they do; a take

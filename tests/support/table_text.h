@@ -15,7 +15,7 @@ inline constexpr int kClientHeight = 700;
 inline Table TableFrom(std::string_view line)
 {
     Table t;
-    LayOutTable(t, kClientWidth, kClientHeight);
+    t.Geometry = LayOutTable(kClientWidth, kClientHeight);
     std::string error;
     EXPECT_TRUE(ParseTable(line, t, error)) << error << "\n  in: " << line;
     return t;
@@ -43,11 +43,11 @@ inline std::string ComputerHandText(const Table& t)
 // The centre of the visible strip of human card i, where a player clicks it.
 inline float HumanCardX(const Table& t, int i)
 {
-    return t.HumanSlotPos[i].X + 17.5f;
+    return t.Geometry.HumanSlotPos[i].X + 17.5f;
 }
 inline float HumanCardY(const Table& t, int i)
 {
-    return t.HumanSlotPos[i].Y + 50.0f;
+    return t.Geometry.HumanSlotPos[i].Y + 50.0f;
 }
 
 } // namespace kolvar::testing

@@ -33,7 +33,7 @@ struct Sound : ::testing::Test {
     void clickStock()
     {
         const Table& t = w.table();
-        w.Form_MouseDown(Qt::RightButton, {}, t.StockX + 30.0f, t.StockY + 30.0f);
+        w.Form_MouseDown(Qt::RightButton, {}, t.Geometry.StockX + 30.0f, t.Geometry.StockY + 30.0f);
     }
     void computerMoves()
     {

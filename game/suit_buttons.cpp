@@ -1,5 +1,5 @@
 // The suit buttons: showing the current suit and taking the human's choice.
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 
 namespace kolvar {
 
