@@ -105,7 +105,7 @@ void Form1::buildPictures()
         button->setCursor(Qt::PointingHandCursor);
         button->setFadedWhenFlat(true);
         connect(button, &PictureBox::clicked, this, clicks[s]);
-        pictures_[3 + s] = button;
+        suitButtons_[s] = button;
     }
     renderer_ = std::make_unique<CardRenderer>(
         table_, TablePictures{*surface_, *pictures_[0], *pictures_[1], *pictures_[2]});
@@ -122,10 +122,10 @@ void Form1::Form_Load()
     buildPictures();
 
     const int w = surface_->width(), h = surface_->height();
-    const QSize button = pictures_[3]->size();
+    const QSize button = suitButtons_[kDiamonds]->size();
     const SuitButtonPlacement place = PlaceSuitButtons(w, h, button.width(), button.height());
     for (int s = 0; s < kSuitCount; ++s)
-        pictures_[3 + s]->move(place.left, place.top[s]);
+        suitButtons_[s]->move(place.left, place.top[s]);
     kolvar::Form_Load(table_, options_, *this, w, h);
 }
 
@@ -256,14 +256,14 @@ double Form1::NextRandom()
     return random_.next();
 }
 
-int Form1::SuitLook(int suit) const
+SuitLookValue Form1::SuitLook(int suit) const
 {
-    return pictures_.at(3 + suit)->Appearance();
+    return static_cast<SuitLookValue>(suitButtons_.at(suit)->Appearance());
 }
 
-void Form1::SetSuitLook(int suit, int look)
+void Form1::SetSuitLook(int suit, SuitLookValue look)
 {
-    pictures_.at(3 + suit)->SetAppearance(look);
+    suitButtons_.at(suit)->SetAppearance(look);
 }
 
 void Form1::SetTimerEnabled(bool on)

@@ -67,7 +67,7 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     EXPECT_EQ(t.HumanDrawDue, 0);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_TRUE(t.ComputerToMove);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"laser.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanTakeCue}));
     EXPECT_EQ(CheckInvariants(t, host), "");
 
     // The computer under a chain of five with room for one card.
@@ -77,7 +77,7 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     host.now = t.LastMoveTick + 1001;
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 21);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"camera.wav"}));
+    EXPECT_EQ(host.cues, Cues({kComputerTakeCue}));
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_EQ(CheckInvariants(t, host), "");

@@ -116,10 +116,10 @@ private:
     {
         for (size_t i = cuesBefore; i < host_.cues.size(); ++i) {
             const std::string& cue = host_.cues[i];
-            if (cue == "click.wav" || cue == "clap.wav") {
+            if (cue == kHumanLayCue || cue == kComputerLayCue) {
                 ++laysSinceDeal_;
                 ++sig.lays;
-            } else if (cue == "camera.wav") {
+            } else if (cue == kComputerTakeCue) {
                 ++sig.cardsTaken;
             }
         }

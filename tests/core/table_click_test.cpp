@@ -46,7 +46,7 @@ TEST_F(TableClick, TheStockTakesAllTheCardsDueWithOneCue)
     EXPECT_EQ(HumanHandText(t), "8d,9h,Qs,As");
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(t.HumanHand[i].Slot, i);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"laser.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanTakeCue}));
     EXPECT_EQ(t.HumanDrawDue, 0);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_TRUE(t.ComputerToMove);
@@ -190,7 +190,7 @@ TEST_F(TableClick, APlainCardPassesTheTurnAndOneCardToTake)
     EXPECT_FALSE(t.SuitPickOpen);
     EXPECT_EQ(t.LastMoveTick, 4242);
     EXPECT_EQ(host.raisedSuit(), kDiamonds);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"click.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanLayCue}));
     EXPECT_EQ(host.redraws, 1);
     EXPECT_EQ(CheckInvariants(t, host), "");
 }
@@ -225,7 +225,7 @@ TEST_F(TableClick, AnAceKeepsTheTurnAndBothCountersAndPlaysItsCue)
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_EQ(t.LastMoveTick, 100);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"click.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanLayCue}));
     clickCard(0); // the king, handled at once
     EXPECT_EQ(HumanHandText(t), "9s");
     EXPECT_TRUE(t.ComputerToMove);

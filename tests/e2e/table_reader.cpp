@@ -2,13 +2,14 @@
 #include "table_reader.h"
 
 #include "view/card_rendering.h"
+#include "view/table_colour.h"
 
 #include <QColor>
 
 namespace kolvar::e2e {
 namespace {
 
-const QColor kTableColour(255, 192, 128);
+const QColor kTableColour = QColor::fromRgb(kTableRgb);
 constexpr int kButtonWidth = 39, kButtonHeight = 38;
 
 // Pixel for pixel; QImage's own == also compares colour spaces, and a

@@ -14,6 +14,15 @@
 namespace kolvar::testing {
 namespace {
 
+// The wave files of the given cues, as the player is asked to play them.
+QStringList names(std::initializer_list<std::string_view> cues)
+{
+    QStringList out;
+    for (std::string_view cue : cues)
+        out << QString::fromUtf8(cue.data(), static_cast<qsizetype>(cue.size()));
+    return out;
+}
+
 struct Sound : ::testing::Test {
     Sound()
     {
@@ -49,25 +58,26 @@ TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
 {
     play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
     clickStock();
-    EXPECT_EQ(played, QStringList{"laser.wav"}); // one for three cards
+    EXPECT_EQ(played, names({kHumanTakeCue})); // one for three cards
     played.clear();
 
     play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Jd due=0/3 turn=computer",
          kDiamonds);
     computerMoves();
-    EXPECT_EQ(played, QStringList(3, "camera.wav")); // one for each card
+    EXPECT_EQ(played,
+              names({kComputerTakeCue, kComputerTakeCue, kComputerTakeCue})); // one for each card
     played.clear();
 
     play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd", kDiamonds);
     clickHand(0); // an ace
-    EXPECT_EQ(played, QStringList{"click.wav"});
+    EXPECT_EQ(played, names({kHumanLayCue}));
     w.table().ComputerToMove = true;
     w.table().ComputerDrawDue = 1;
     w.table().HumanDrawDue = 0;
     w.table().CurrentSuit = kClubs;
     w.SetSuitLook(kClubs, kRaised);
     computerMoves(); // the computer's ace of clubs
-    EXPECT_EQ(played, (QStringList{"click.wav", "clap.wav"}));
+    EXPECT_EQ(played, names({kHumanLayCue, kComputerLayCue}));
 }
 
 TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)
@@ -94,7 +104,7 @@ TEST_F(Sound, SwitchingSoundOffInTheOptionsWindowSilencesTheNextCue)
 TEST(WavePlayback, AMissingFilePlaysTheAlertInstead)
 {
     int alerts = 0;
-    const QString present = CuePath("click.wav");
+    const QString present = CuePath(kHumanLayCue);
     SoundEffectPlayer player({present, "/nowhere/laser.wav"}, [&] { ++alerts; });
     player.play(present);
     EXPECT_EQ(alerts, 0);
