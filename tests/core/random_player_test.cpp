@@ -2,8 +2,6 @@
 // or the other, and what it counts agrees with the table.
 #include "random_player.h"
 
-#include "game/invariants.h"
-
 #include <gtest/gtest.h>
 
 namespace kolvar::testing {
@@ -15,7 +13,7 @@ GameTally play(uint64_t seed, int games)
     GameTally tally;
     for (int g = 0; g < games; ++g) {
         player.playGame(tally);
-        const std::string broken = CheckInvariants(player.table());
+        const std::string broken = player.session().check();
         EXPECT_EQ(broken, "") << "seed " << seed << ", game " << g;
     }
     return tally;

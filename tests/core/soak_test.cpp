@@ -4,16 +4,14 @@
 // timer tick, also while a message box is open. After every event the table
 // must be sound. A failure names the seed and the event; the random numbers
 // come from our own generator, so a seed replays the same events everywhere.
-#include "computer/computer_turn.h"
-#include "fake_host.h"
-#include "game/invariants.h"
-#include "game/new_game.h"
+#include "game/end_game.h"
 #include "game/notation.h"
 #include "game/rules.h"
-#include "game/suit_buttons.h"
-#include "human/table_click.h"
+#include "session.h"
 #include "split_mix.h"
-#include "table_text.h"
+#include "test_client.h"
+
+#include <gtest/gtest.h>
 
 #include <iostream>
 
@@ -28,22 +26,25 @@ class SoakRun {
 public:
     explicit SoakRun(uint32_t seed) : seed_(seed), rng_(seed)
     {
-        host_.randomSource = [this] { return rng_.unit(); };
-        host_.onMessage = [this] { whileMessageOpen(); };
-        Form_Load(t_, options_, host_, kClientWidth, kClientHeight);
+        s_.host().randomSource = [this] { return rng_.unit(); };
+        // A real message box runs its own event loop, and the timer ticks in it.
+        s_.whileMessageOpen = [this] {
+            for (int i = roll(40); i > 0; --i)
+                s_.tick(50);
+        };
     }
 
     // Plays `events` events; returns an empty string or what went wrong.
     std::string play(int events, Tally& sig)
     {
         for (event_ = 0; event_ < events; ++event_) {
-            const size_t cuesBefore = host_.cues.size();
-            const size_t messagesBefore = host_.messages.size();
+            const size_t cuesBefore = s_.host().cues.size();
+            const size_t messagesBefore = s_.host().messages.size();
             act();
             tally(cuesBefore, messagesBefore, sig);
             if (auto e = check(); !e.empty())
                 return "seed " + std::to_string(seed_) + ", event " + std::to_string(event_) +
-                       ": " + e + "\n  " + FormatTable(t_);
+                       ": " + e + "\n  " + FormatTable(s_.table());
         }
         return {};
     }
@@ -55,21 +56,20 @@ private:
     {
         const int what = roll(100);
         if (what < 40) {
-            tick(50);
+            s_.tick(50);
         } else if (what < 45) {
-            tick(roll(3000));
-        } else if (what < 70 && t_.HumanCount > 0) {
-            const int i = pickCard();
-            Form_MouseDown(t_, host_, HumanCardX(t_, i), HumanCardY(t_, i));
+            s_.tick(roll(3000));
+        } else if (what < 70 && s_.table().HumanCount > 0) {
+            s_.clickCard(pickCard());
         } else if (what < 80) {
-            const float x = t_.Geometry.StockX + 1.0f + roll(69);
-            Form_MouseDown(t_, host_, x, t_.Geometry.StockY + 1.0f + roll(99));
+            const float dx = 1.0f + roll(69);
+            s_.clickStock(dx, 1.0f + roll(99));
         } else if (what < 88) {
-            ClickSuitButton(t_, host_, static_cast<int16_t>(roll(kSuitCount)));
+            s_.clickSuitButton(roll(kSuitCount));
         } else if (what < 97) {
             const float x = roll(kClientWidth * 10) / 10.0f;
-            Form_MouseDown(t_, host_, x, roll(kClientHeight * 10) / 10.0f);
-        } else if (what < 98 || !t_.GameInProgress) {
+            s_.click(x, roll(kClientHeight * 10) / 10.0f);
+        } else if (what < 98 || !s_.table().GameInProgress) {
             newGame();
         }
     }
@@ -78,13 +78,13 @@ private:
     // that the human plays well enough to win some games too.
     int pickCard()
     {
-        const int any = roll(t_.HumanCount);
+        const Table& t = s_.table();
+        const int any = roll(t.HumanCount);
         if (roll(2) == 0)
             return any;
-        for (int k = 0; k < t_.HumanCount; ++k) {
-            const int i = (any + k) % t_.HumanCount;
-            const Card& c = t_.HumanHand[i];
-            if (FollowsSuitOrRank(t_, c) && (!PenaltyPending(t_.HumanDrawDue) || c.Rank == kJack))
+        for (int k = 0; k < t.HumanCount; ++k) {
+            const int i = (any + k) % t.HumanCount;
+            if (MayLay(t, Side::Human, t.HumanHand[i]))
                 return i;
         }
         return any;
@@ -92,30 +92,17 @@ private:
 
     void newGame()
     {
-        if (host_.optionsItemEnabled && roll(2) == 0)
-            options_.OptHumanFirst = !options_.OptHumanFirst;
-        JocNou_Click(t_, options_, host_);
+        if (s_.host().optionsItemEnabled && roll(2) == 0)
+            s_.toggleHumanFirst();
+        s_.newGame();
         laysSinceDeal_ = 0;
-    }
-
-    void tick(int ms)
-    {
-        host_.now += ms;
-        if (host_.timerEnabled)
-            Timer1_Timer(t_, host_);
-    }
-
-    // A real message box runs its own event loop, and the timer ticks in it.
-    void whileMessageOpen()
-    {
-        for (int i = roll(40); i > 0; --i)
-            tick(50);
     }
 
     void tally(size_t cuesBefore, size_t messagesBefore, Tally& sig)
     {
-        for (size_t i = cuesBefore; i < host_.cues.size(); ++i) {
-            const std::string& cue = host_.cues[i];
+        const FakeHost& host = s_.host();
+        for (size_t i = cuesBefore; i < host.cues.size(); ++i) {
+            const std::string& cue = host.cues[i];
             if (cue == kHumanLayCue || cue == kComputerLayCue) {
                 ++laysSinceDeal_;
                 ++sig.lays;
@@ -123,35 +110,27 @@ private:
                 ++sig.cardsTaken;
             }
         }
-        for (size_t i = messagesBefore; i < host_.messages.size(); ++i) {
-            if (host_.messages[i].title != "Kolvar Americana")
+        for (size_t i = messagesBefore; i < host.messages.size(); ++i) {
+            if (host.messages[i].title != kEndTitle)
                 continue;
             ++sig.games;
-            ++(host_.messages[i].text.starts_with("Felicitari") ? sig.humanWins : sig.computerWins);
+            ++(host.messages[i].text == kWinText ? sig.humanWins : sig.computerWins);
         }
     }
 
     std::string check() const
     {
-        if (auto e = CheckInvariants(t_, host_); !e.empty())
+        if (auto e = s_.check(); !e.empty())
             return e;
-        if (t_.PlayedCount != laysSinceDeal_)
-            return "PlayedCount " + std::to_string(t_.PlayedCount) + " after " +
+        if (s_.table().PlayedCount != laysSinceDeal_)
+            return "PlayedCount " + std::to_string(s_.table().PlayedCount) + " after " +
                    std::to_string(laysSinceDeal_) + " lays";
-        if (t_.GameInProgress != host_.timerEnabled)
-            return "the timer runs exactly while a game is in progress";
-        if (t_.GameInProgress == host_.optionsItemEnabled)
-            return "the options item is locked exactly while a game is in progress";
-        if (t_.NestedMovesBlocked)
-            return "a move is still marked as running";
         return {};
     }
 
     uint32_t seed_;
     SplitMix rng_;
-    Table t_;
-    Options options_;
-    FakeHost host_;
+    Session s_;
     int event_ = 0;
     int laysSinceDeal_ = 0;
 };

@@ -1,5 +1,5 @@
-// A seeded random player who plays whole games against the computer through
-// the rules' public entry points, with the FakeHost as the window: it names a
+// A seeded random player who plays whole games against the computer in a
+// Session (session.h), with the fake host as the window: it names a
 // suit when one is due, lays a random card that the rules admit or now and
 // then takes from the stock instead, and lets the computer's second pass
 // between turns. Between games it sometimes switches who opens.
@@ -9,9 +9,8 @@
 // rules' behaviour.
 #pragma once
 
-#include "fake_host.h"
-#include "game/options.h"
 #include "game/table.h"
+#include "session.h"
 #include "split_mix.h"
 
 #include <cstdint>
@@ -38,7 +37,8 @@ public:
     // Deals a new game and plays it to its end, adding to `tally`.
     void playGame(GameTally& tally);
 
-    const Table& table() const { return t_; }
+    const Session& session() const { return session_; }
+    const Table& table() const { return session_.table(); }
 
 private:
     // One event: a suit button, a click on the table or a timer tick.
@@ -47,9 +47,7 @@ private:
     void countStep(int redrawsBefore, int cardsBefore, GameTally& tally);
 
     SplitMix rng_;
-    Table t_;
-    Options options_;
-    FakeHost host_;
+    Session session_;
 };
 
 } // namespace kolvar::testing
