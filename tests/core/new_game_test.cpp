@@ -37,6 +37,17 @@ TEST_F(NewGame, StartUpBuildsTheDeckInOrderAndDealsNothing)
     EXPECT_EQ(CheckInvariants(t, host), "");
 }
 
+TEST(BuiltDeck, EveryCardHasOnePlaceAndNothingElseIsInTheDeck)
+{
+    for (int i = 0; i < kDeckSize; ++i) {
+        EXPECT_TRUE(InDeck(BuiltFace(i))) << i;
+        EXPECT_EQ(BuiltIndex(BuiltFace(i)), i);
+    }
+    EXPECT_EQ(FormatCard(BuiltFace(19)), "Ac");
+    for (Face outside : {Face{6, 0}, Face{15, 0}, Face{7, -1}, Face{14, 4}, Face{}})
+        EXPECT_FALSE(InDeck(outside)) << outside.Rank << "." << outside.Suit;
+}
+
 TEST_F(NewGame, AllZeroRandomsLeaveTheDeckInBuiltOrder)
 {
     JocNou_Click(t, options, host);

@@ -2,8 +2,10 @@
 // player who clicks anywhere, lays legal and illegal cards, takes from the
 // stock, works the suit buttons, starts new games mid-game and lets the
 // timer tick, also while a message box is open. After every event the table
-// must be sound. A failure names the seed and the event; the random numbers
-// come from our own generator, so a seed replays the same events everywhere.
+// must be sound, and a card the computer laid on the pile one that the rules
+// admit. A failure names the seed
+// and the event; the random numbers come from our own generator, so a seed replays the same events
+// everywhere.
 #include "game/end_game.h"
 #include "game/notation.h"
 #include "game/rules.h"
@@ -40,9 +42,10 @@ public:
         for (event_ = 0; event_ < events; ++event_) {
             const size_t cuesBefore = s_.host().cues.size();
             const size_t messagesBefore = s_.host().messages.size();
+            const Table before = s_.table();
             act();
             tally(cuesBefore, messagesBefore, sig);
-            if (auto e = check(); !e.empty())
+            if (auto e = check(before); !e.empty())
                 return "seed " + std::to_string(seed_) + ", event " + std::to_string(event_) +
                        ": " + e + "\n  " + FormatTable(s_.table());
         }
@@ -101,8 +104,10 @@ private:
     void tally(size_t cuesBefore, size_t messagesBefore, Tally& sig)
     {
         const FakeHost& host = s_.host();
+        computerLaid_ = false;
         for (size_t i = cuesBefore; i < host.cues.size(); ++i) {
             const std::string& cue = host.cues[i];
+            computerLaid_ = computerLaid_ || cue == kComputerLayCue;
             if (cue == kHumanLayCue || cue == kComputerLayCue) {
                 ++laysSinceDeal_;
                 ++sig.lays;
@@ -118,10 +123,18 @@ private:
         }
     }
 
-    std::string check() const
+    // An event makes at most one computer move, on the table as it was before.
+    // Its ladder matches the top card's rank also before the first card of a
+    // game, when that card is the last game's; once a card lies, every card
+    // it lays must be one that the rules admit.
+    std::string check(const Table& before) const
     {
         if (auto e = s_.check(); !e.empty())
             return e;
+        if (computerLaid_ && before.PlayedCount > 0 &&
+            !MayLay(before, Side::Computer, s_.table().topCard()))
+            return "the computer laid " + FormatCard(s_.table().topCard()) +
+                   ", which the rules do not admit on " + FormatTable(before);
         if (s_.table().PlayedCount != laysSinceDeal_)
             return "PlayedCount " + std::to_string(s_.table().PlayedCount) + " after " +
                    std::to_string(laysSinceDeal_) + " lays";
@@ -133,6 +146,7 @@ private:
     Session s_;
     int event_ = 0;
     int laysSinceDeal_ = 0;
+    bool computerLaid_ = false;
 };
 
 TEST(Soak, ManyWholeGamesKeepTheTableSoundAfterEveryEvent)
