@@ -37,7 +37,8 @@ build: configure
 # The rules and the widgets again under AddressSanitizer and UBSan.
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON $(WERROR_FLAG) --log-level=WARNING
-	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests kolvar_fuzz_replay kolvar_fuzz_tests
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests kolvar_fuzz_replay kolvar_fuzz_tests \
+	  kolvar_signature
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|widget'
 
 # The Debian package, built as Debian builds one: no build type and the

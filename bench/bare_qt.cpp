@@ -2,6 +2,8 @@
 // game's window. A main window with a menu bar, the size of the screen,
 // whose client area is painted in the table colour, and nothing else: no
 // pictures, no sounds, no timer.
+#include "view/table_colour.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -19,7 +21,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), QColor(255, 192, 128));
+        p.fillRect(rect(), QColor::fromRgb(kolvar::kTableRgb));
     }
 };
 

@@ -10,8 +10,8 @@ namespace {
 
 void BM_CoreWholeGames(benchmark::State& state)
 {
-    RandomPlayer player(1);
-    GameTally tally;
+    testing::RandomPlayer player(1);
+    testing::GameTally tally;
     for (auto _ : state) {
         player.playGame(tally);
         benchmark::DoNotOptimize(player.table());

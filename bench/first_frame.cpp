@@ -5,11 +5,13 @@
 // The clock starts just before the fork. The watcher then asks the X server,
 // about every millisecond, for the one pixel at (X, Y) of the root window
 // (default: the middle of the screen) until it shows the table colour
-// RGB(255, 192, 128), which the game's window shows only once it is mapped
+// (view/table_colour.h), which the game's window shows only once it is mapped
 // and painted. Meanwhile it notes the first top-level window mapped. It
 // prints one line, "PID MAPPED_MS PAINTED_MS", and exits, leaving the
 // program running for the caller to measure and end; on a time-out it ends
 // the program and fails. The program's output goes to FILE (default: none).
+#include "view/table_colour.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -25,8 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr unsigned long kTableColour = 0xFFC080;
 
 using Clock = std::chrono::steady_clock;
 
@@ -49,7 +49,7 @@ bool tableColourAt(Display* display, Window root, int x, int y)
         return false;
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
     XDestroyImage(image);
-    return pixel == kTableColour;
+    return pixel == kolvar::kTableRgb;
 }
 
 } // namespace

@@ -14,25 +14,26 @@ void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const 
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(target.rect(), kTableColour);
-    auto face = [&](int x, int y, int16_t rank, int16_t suit) {
+    auto face = [&](int x, int y, Face f) {
         p.drawImage(
             QPoint(x, y), sheet,
-            QRect(kCardWidth * SheetColumn(rank), kCardHeight * suit, kCardWidth, kCardHeight));
+            QRect(kCardWidth * SheetColumn(f.Rank), kCardHeight * f.Suit, kCardWidth, kCardHeight));
     };
     auto cardBack = [&](int x, int y) {
         p.drawImage(QRect(x, y, kCardWidth, kCardHeight), back, back.rect());
     };
+    const TableGeometry& g = t.Geometry;
     for (int i = 0; i < t.HumanCount; ++i) {
         const Card& c = t.HumanHand[i];
-        face(t.HumanSlotPos[c.Slot].X, t.HumanSlotPos[c.Slot].Y, c.Rank, c.Suit);
+        face(g.HumanSlotPos[c.Slot].X, g.HumanSlotPos[c.Slot].Y, c);
     }
     if (t.PlayedCount > 1)
-        face(t.PrevCardX, t.PrevCardY, t.PrevRank, t.PrevSuit);
+        face(g.PrevCardX, g.PrevCardY, t.prevCard());
     if (t.PlayedCount > 0)
-        face(t.TopCardX, t.TopCardY, t.TopRank, t.TopSuit);
+        face(g.TopCardX, g.TopCardY, t.topCard());
     for (int j = 0; j < t.ComputerCount; ++j)
-        cardBack(t.ComputerSlotPos[j].X, t.ComputerSlotPos[j].Y);
-    cardBack(t.StockX, t.StockY);
+        cardBack(g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
+    cardBack(g.StockX, g.StockY);
 }
 
 } // namespace kolvar::bench

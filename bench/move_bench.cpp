@@ -9,7 +9,7 @@
 
 #include "computer/computer_turn.h"
 #include "game/notation.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "platform/picture_box.h"
 #include "view/form1.h"
 
@@ -40,8 +40,8 @@ struct MoveScene {
     }
 
     // The middle of the visible strip of the human's first card.
-    float humanCardX() const { return humanToMove.HumanSlotPos[0].X + 17.5f; }
-    float humanCardY() const { return humanToMove.HumanSlotPos[0].Y + 50.0f; }
+    float humanCardX() const { return humanToMove.Geometry.HumanSlotPos[0].X + 17.5f; }
+    float humanCardY() const { return humanToMove.Geometry.HumanSlotPos[0].Y + 50.0f; }
 
     void restore(const Table& t)
     {

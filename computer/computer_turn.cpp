@@ -1,15 +1,13 @@
-// The computer's turn: the timer's pacing, the ladder, the lay and the take.
+// The computer's turn: the timer's pacing and the ladder that chooses the move.
 #include "computer/computer_turn.h"
 
-#include "computer/hand_queries.h"
+#include "computer/hand_searches.h"
 #include "game/end_game.h"
+#include "game/hand_queries.h"
 #include "game/move_guard.h"
-#include "game/ring.h"
 #include "game/rules.h"
+#include "game/suit_buttons.h"
 #include "game/timing.h"
-#include "human/suit_buttons.h"
-
-#include <utility>
 
 namespace kolvar {
 namespace {
@@ -22,10 +20,10 @@ uint32_t elapsedSince(int32_t now, int32_t then)
 
 // The ladder below the jack chain: the first rung that finds a card lays it.
 // Returns false when no rung applies and the computer must take cards.
-bool layByPreference(Table& t, Host& host, int16_t humanJacks, int16_t computerJacks)
+bool layByPreference(Table& t, Host& host, bool moreJacks)
 {
     const int16_t jack = FindJackOfCurrentSuit(t);
-    if (jack >= 0 && humanJacks < computerJacks) {
+    if (jack >= 0 && moreJacks) {
         LayComputerCard(t, host, jack, SuitRule::Keep);
         return true;
     }
@@ -48,11 +46,23 @@ bool layByPreference(Table& t, Host& host, int16_t humanJacks, int16_t computerJ
     return false;
 }
 
+// The whole ladder. Under a jack chain the computer answers with its first
+// jack only when it holds more jacks than the human; otherwise it takes.
+bool layByLadder(Table& t, Host& host)
+{
+    const bool moreJacks = CountHumanJacks(t) < CountComputerJacks(t);
+    if (!PenaltyPending(t.ComputerDrawDue))
+        return layByPreference(t, host, moreJacks);
+    if (moreJacks)
+        LayComputerCard(t, host, FindJack(t), SuitRule::LaidCardSuit);
+    return moreJacks;
+}
+
 } // namespace
 
 void Timer1_Timer(Table& t, Host& host)
 {
-    if (!t.GameInProgress || t.MoveRunning)
+    if (!t.GameInProgress || t.NestedMovesBlocked)
         return;
     if (RaisedSuitButtons(host) == 0 || !t.ComputerToMove)
         return;
@@ -67,70 +77,15 @@ void Timer1_Timer(Table& t, Host& host)
 
 void ComputerMove(Table& t, Host& host)
 {
-    const int16_t humanJacks = CountHumanJacks(t);
-    const int16_t computerJacks = CountComputerJacks(t);
-
-    // The human has gone out on a jack that the computer cannot answer.
-    if (computerJacks == 0 && t.HumanCount == 0 && PenaltyPending(t.ComputerDrawDue)) {
+    if (CannotAnswerLastJack(t, Side::Computer)) {
         EndGame(t, host, true);
         return;
     }
-
-    if (PenaltyPending(t.ComputerDrawDue)) {
-        if (humanJacks < computerJacks)
-            LayComputerCard(t, host, FindJack(t), SuitRule::LaidCardSuit);
-        else
-            ComputerDrawCards(t, host);
-    } else if (!layByPreference(t, host, humanJacks, computerJacks)) {
+    if (!layByLadder(t, host))
         ComputerDrawCards(t, host);
-    }
-
     host.RedrawTable();
-    if (t.ComputerCount == 0 && LastCardWins(t.TopRank))
+    if (WinsByLastCard(t, Side::Computer))
         EndGame(t, host, false);
-}
-
-void LayComputerCard(Table& t, Host& host, int16_t index, SuitRule rule)
-{
-    const int last = t.ComputerCount - 1;
-    Card& chosen = t.ComputerHand[index];
-    Card& end = t.ComputerHand[last];
-    std::swap(chosen.Rank, end.Rank);
-    std::swap(chosen.Suit, end.Suit);
-    const Card laid = t.ComputerHand[last];
-
-    if (rule == SuitRule::LaidCardSuit)
-        t.CurrentSuit = laid.Suit;
-    else if (rule == SuitRule::BestSuit)
-        PickBestSuit(t);
-    if (rule != SuitRule::Keep)
-        ShowCurrentSuit(t, host);
-
-    t.ComputerToMove = laid.Rank == kAce; // an ace keeps the turn
-    if (laid.Rank == kAce)
-        t.LastMoveTick = host.TickCount();
-    ApplyLayPenalty(laid.Rank, t.ComputerDrawDue, t.HumanDrawDue);
-
-    t.PrevRank = t.TopRank;
-    t.PrevSuit = t.TopSuit;
-    CountLay(t);
-    t.TopRank = laid.Rank;
-    t.TopSuit = laid.Suit;
-    StoreTopCardInRing(t);
-    --t.ComputerCount;
-    host.PlaySoundCue("clap.wav");
-}
-
-void ComputerDrawCards(Table& t, Host& host)
-{
-    const int16_t due = t.ComputerDrawDue;
-    for (int n = 0; n < due; ++n) {
-        if (!TakeFromStock(t, t.ComputerHand, t.ComputerCount))
-            break;
-        host.PlaySoundCue("camera.wav");
-    }
-    ApplyTakePenalty(t.ComputerDrawDue, t.HumanDrawDue);
-    t.ComputerToMove = false;
 }
 
 } // namespace kolvar

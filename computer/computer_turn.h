@@ -5,16 +5,10 @@
 #pragma once
 
 #include "game/host.h"
+#include "game/moves.h"
 #include "game/table.h"
 
 namespace kolvar {
-
-// What a computer lay does to the suit to follow.
-enum class SuitRule {
-    Keep,         // CurrentSuit stays as it is
-    LaidCardSuit, // the laid card's suit becomes current
-    BestSuit,     // the suit the computer holds most of, the laid card counted
-};
 
 // One tick of Timer1.
 void Timer1_Timer(Table& t, Host& host);
@@ -22,11 +16,14 @@ void Timer1_Timer(Table& t, Host& host);
 // One computer move: a lay or a take, the redraw, the end test.
 void ComputerMove(Table& t, Host& host);
 
-// Lays ComputerHand[index]: it is swapped with the last card held (so the
-// hand's order changes), then laid from the end of the hand.
-void LayComputerCard(Table& t, Host& host, int16_t index, SuitRule rule);
-
-// Takes ComputerDrawDue cards from the stock, one cue per card.
-void ComputerDrawCards(Table& t, Host& host);
+// The computer's lay and take, under the game's names for them.
+inline void LayComputerCard(Table& t, Host& host, int16_t index, SuitRule rule)
+{
+    LayCard(t, host, Side::Computer, index, rule);
+}
+inline void ComputerDrawCards(Table& t, Host& host)
+{
+    TakeCards(t, host, Side::Computer);
+}
 
 } // namespace kolvar

@@ -1,8 +1,9 @@
-// The end of a game: the result message, the stopped timer, the unlocked
-// options item.
+// The end of a game: the two rules that end one, and what ending it does
+// (the result message, the stopped timer, the unlocked options item).
 #pragma once
 
 #include "game/host.h"
+#include "game/side.h"
 #include "game/table.h"
 
 namespace kolvar {
@@ -10,6 +11,15 @@ namespace kolvar {
 inline constexpr std::string_view kEndTitle = "Kolvar Americana";
 inline constexpr std::string_view kWinText = "Felicitari, ati castigat! Sunteti un norocos!!!!!";
 inline constexpr std::string_view kLossText = "Imi pare rau!. Ati pierdut, mai studiati!";
+
+// The side has laid its last card and won: unless that card was an ace
+// (the side keeps the turn with an empty hand and must take) or a jack (the
+// opponent may still answer it).
+bool WinsByLastCard(const Table& t, Side s);
+
+// The opponent went out on a jack and this side, owing the penalty, holds
+// no jack to answer it with: the opponent has won.
+bool CannotAnswerLastJack(const Table& t, Side s);
 
 // Announces the result and stops the game. The game is marked over before
 // the message opens, so nothing that runs while it is open (a timer tick)

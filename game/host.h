@@ -22,8 +22,8 @@ public:
     virtual void PlaySoundCue(std::string_view file) = 0; // a bare name, e.g. "click.wav"
     virtual int32_t TickCount() = 0;                      // milliseconds, wrapping at 2^32
     virtual double NextRandom() = 0;                      // 0 <= r < 1
-    virtual int SuitLook(int suit) const = 0;
-    virtual void SetSuitLook(int suit, int look) = 0;
+    virtual SuitLookValue SuitLook(int suit) const = 0;
+    virtual void SetSuitLook(int suit, SuitLookValue look) = 0;
     virtual void SetTimerEnabled(bool on) = 0;
     virtual void SetOptionsItemEnabled(bool on) = 0;
 };

@@ -11,16 +11,6 @@
 namespace kolvar {
 namespace {
 
-bool validCard(const Card& c)
-{
-    return c.Rank >= kLowestRank && c.Rank <= kHighestRank && c.Suit >= 0 && c.Suit < kSuitCount;
-}
-
-int deckIndex(const Card& c)
-{
-    return (c.Rank - kLowestRank) * kSuitCount + c.Suit;
-}
-
 bool oddOrZero(int16_t due)
 {
     return due == 0 || (due > 0 && due % 2 == 1);
@@ -50,9 +40,9 @@ std::string checkEveryCardOnce(const Table& t)
                std::to_string(t.DrawPos) + " and DiscardPos " + std::to_string(t.DiscardPos);
     std::array<int, kDeckSize> seen{};
     auto count = [&](const Card& c, const std::string& where) -> std::string {
-        if (!validCard(c))
+        if (!InDeck(c))
             return "invalid card " + FormatCard(c) + " in " + where;
-        if (++seen[deckIndex(c)] > 1)
+        if (++seen[BuiltIndex(c)] > 1)
             return FormatCard(c) + " is in more than one place (again in " + where + ")";
         return {};
     };
@@ -93,9 +83,9 @@ std::string checkPile(const Table& t)
     if (t.PlayedCount == 0)
         return {};
     const Card& last = t.Deck[(t.DiscardPos + kDeckSize - 1) % kDeckSize];
-    if (last.Rank != t.TopRank || last.Suit != t.TopSuit)
+    if (last.face() != t.topCard())
         return "the ring entry behind DiscardPos holds " + FormatCard(last) + ", the top card is " +
-               FormatCard(Card{t.TopRank, t.TopSuit, 0});
+               FormatCard(t.topCard());
     return {};
 }
 

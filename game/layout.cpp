@@ -31,20 +31,22 @@ SuitButtonPlacement PlaceSuitButtons(int clientWidth, int clientHeight, int butt
     return p;
 }
 
-void LayOutTable(Table& t, int clientWidth, int clientHeight)
+TableGeometry LayOutTable(int clientWidth, int clientHeight)
 {
+    TableGeometry g;
     const int rowLeft = floorHalf(clientWidth - kCentredSlots * kSlotStep);
     for (int i = 0; i < kHandCapacity; ++i) {
         const auto x = static_cast<int16_t>(kSlotStep * i + rowLeft);
-        t.HumanSlotPos[i] = {x, kHumanRowY, 0};
-        t.ComputerSlotPos[i] = {x, kComputerRowY, 0};
+        g.HumanSlotPos[i] = {x, kHumanRowY, 0};
+        g.ComputerSlotPos[i] = {x, kComputerRowY, 0};
     }
-    t.TopCardX = static_cast<int16_t>(floorHalf(clientWidth - kCardWidth));
-    t.PrevCardX = static_cast<int16_t>(floorHalf(clientWidth));
-    t.TopCardY = static_cast<int16_t>(floorHalf(clientHeight - kCardHeight));
-    t.PrevCardY = t.TopCardY;
-    t.StockX = t.HumanSlotPos[0].X;
-    t.StockY = t.TopCardY;
+    g.TopCardX = static_cast<int16_t>(floorHalf(clientWidth - kCardWidth));
+    g.PrevCardX = static_cast<int16_t>(floorHalf(clientWidth));
+    g.TopCardY = static_cast<int16_t>(floorHalf(clientHeight - kCardHeight));
+    g.PrevCardY = g.TopCardY;
+    g.StockX = g.HumanSlotPos[0].X;
+    g.StockY = g.TopCardY;
+    return g;
 }
 
 } // namespace kolvar

@@ -18,9 +18,9 @@ struct SuitButtonPlacement {
 SuitButtonPlacement PlaceSuitButtons(int clientWidth, int clientHeight, int buttonWidth,
                                      int buttonHeight);
 
-// Fills the hand slots, the two discard-pile places and the stock place.
-// Each hand is a row of cards overlapping by half, its first sixteen slots
-// centred on the table, the rest continuing the row to the right.
-void LayOutTable(Table& t, int clientWidth, int clientHeight);
+// The hand slots, the two discard-pile places and the stock place. Each hand
+// is a row of cards overlapping by half, its first sixteen slots centred on
+// the table, the rest continuing the row to the right.
+TableGeometry LayOutTable(int clientWidth, int clientHeight);
 
 } // namespace kolvar

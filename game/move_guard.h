@@ -1,4 +1,4 @@
-// Marks a move as running for as long as it is handled. A message box shown
+// Blocks nested moves for as long as a move is handled. A message box shown
 // from inside a move runs a nested event loop, and the timer ticks that it
 // delivers must not start a computer move in the middle of this one.
 #pragma once
@@ -9,8 +9,8 @@ namespace kolvar {
 
 class MoveGuard {
 public:
-    explicit MoveGuard(Table& t) : t_(t) { t_.MoveRunning = true; }
-    ~MoveGuard() { t_.MoveRunning = false; }
+    explicit MoveGuard(Table& t) : t_(t) { t_.NestedMovesBlocked = true; }
+    ~MoveGuard() { t_.NestedMovesBlocked = false; }
     MoveGuard(const MoveGuard&) = delete;
     MoveGuard& operator=(const MoveGuard&) = delete;
 

@@ -2,9 +2,9 @@
 // setting the opening turn.
 #include "game/new_game.h"
 
-#include "computer/hand_queries.h"
+#include "game/hand_queries.h"
 #include "game/layout.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,12 +13,6 @@ namespace kolvar {
 namespace {
 
 constexpr int kShufflePasses = 101;
-
-Card builtCard(int i)
-{
-    return Card{static_cast<int16_t>(i / kSuitCount + kLowestRank),
-                static_cast<int16_t>(i % kSuitCount), -1};
-}
 
 void computerOpens(Table& t, Host& host)
 {
@@ -36,8 +30,8 @@ void Form_Load(Table& t, Options& options, Host& host, int clientWidth, int clie
 {
     FlattenSuitButtons(host);
     for (int i = 0; i < kDeckSize; ++i)
-        t.Deck[i] = builtCard(i);
-    LayOutTable(t, clientWidth, clientHeight);
+        t.Deck[i] = Card{BuiltFace(i), -1};
+    t.Geometry = LayOutTable(clientWidth, clientHeight);
     host.SetTimerEnabled(false);
     options.OptHumanFirst = true;
     options.OptSound = true;
@@ -46,26 +40,23 @@ void Form_Load(Table& t, Options& options, Host& host, int clientWidth, int clie
 void BuildDeck(Table& t)
 {
     for (int i = 0; i < kDeckSize; ++i)
-        copyFace(t.Deck[i], builtCard(i));
+        t.Deck[i].face() = BuiltFace(i);
 }
 
 void ShuffleDeck(Table& t, Host& host)
 {
     for (int pass = 0; pass < kShufflePasses; ++pass) {
         const int j = std::clamp(static_cast<int>(host.NextRandom() * kDeckSize), 0, kDeckSize - 1);
-        Card& a = t.Deck[j];
-        Card& b = t.Deck[0];
-        std::swap(a.Rank, b.Rank);
-        std::swap(a.Suit, b.Suit);
+        std::swap(t.Deck[j].face(), t.Deck[0].face());
     }
 }
 
 void DealHands(Table& t, Host& host)
 {
     for (int i = 0; i < kDealSize; ++i) {
-        copyFace(t.HumanHand[i], t.Deck[i]);
+        t.HumanHand[i].face() = t.Deck[i];
         t.HumanHand[i].Slot = static_cast<int16_t>(i);
-        copyFace(t.ComputerHand[i], t.Deck[i + kDealSize]);
+        t.ComputerHand[i].face() = t.Deck[i + kDealSize];
     }
     t.HumanCount = kDealSize;
     t.ComputerCount = kDealSize;

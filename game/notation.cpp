@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kRankLetters = "789TAJQK"; // codes 7..14
 constexpr std::string_view kSuitLetters = "dshc";     // codes 0..3
 
-using Cards = std::vector<Card>;
+using Cards = std::vector<Face>;
 
 std::optional<int> parseInt(std::string_view s)
 {
@@ -25,14 +25,14 @@ std::optional<int> parseInt(std::string_view s)
     return v;
 }
 
-std::optional<Card> parseCard(std::string_view s)
+std::optional<Face> parseCard(std::string_view s)
 {
     if (auto dot = s.find('.'); dot != std::string_view::npos) {
         auto rank = parseInt(s.substr(0, dot));
         auto suit = parseInt(s.substr(dot + 1));
         if (!rank || !suit)
             return std::nullopt;
-        return Card{static_cast<int16_t>(*rank), static_cast<int16_t>(*suit), 0};
+        return Face{static_cast<int16_t>(*rank), static_cast<int16_t>(*suit)};
     }
     if (s.size() != 2)
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<Card> parseCard(std::string_view s)
     const auto u = kSuitLetters.find(s[1]);
     if (r == std::string_view::npos || u == std::string_view::npos)
         return std::nullopt;
-    return Card{static_cast<int16_t>(r + kLowestRank), static_cast<int16_t>(u), 0};
+    return Face{static_cast<int16_t>(r + kLowestRank), static_cast<int16_t>(u)};
 }
 
 std::optional<Cards> parseCards(std::string_view s)
@@ -73,29 +73,25 @@ std::string formatCards(const Card* begin, int n)
 Cards restOfDeck(const Table& t)
 {
     Cards rest;
-    auto held = [&](const Card& c) {
+    auto held = [&](Face f) {
         auto in = [&](const auto& hand, int n) {
             return std::any_of(hand.begin(), hand.begin() + n,
-                               [&](const Card& h) { return h.sameFace(c); });
+                               [&](const Card& h) { return h.face() == f; });
         };
         return in(t.HumanHand, t.HumanCount) || in(t.ComputerHand, t.ComputerCount);
     };
-    for (int i = 0; i < kDeckSize; ++i) {
-        const Card c{static_cast<int16_t>(i / kSuitCount + kLowestRank),
-                     static_cast<int16_t>(i % kSuitCount), -1};
-        if (!held(c))
-            rest.push_back(c);
-    }
-    auto moveToEnd = [&](int16_t rank, int16_t suit) {
-        auto it = std::find_if(rest.begin(), rest.end(),
-                               [&](const Card& c) { return c.Rank == rank && c.Suit == suit; });
+    for (int i = 0; i < kDeckSize; ++i)
+        if (!held(BuiltFace(i)))
+            rest.push_back(BuiltFace(i));
+    auto moveToEnd = [&](Face f) {
+        auto it = std::find(rest.begin(), rest.end(), f);
         if (it != rest.end())
             std::rotate(it, it + 1, rest.end());
     };
     if (t.PlayedCount >= 2)
-        moveToEnd(t.PrevRank, t.PrevSuit);
+        moveToEnd(t.prevCard());
     if (t.PlayedCount >= 1)
-        moveToEnd(t.TopRank, t.TopSuit);
+        moveToEnd(t.topCard());
     return rest;
 }
 
@@ -106,12 +102,9 @@ void placeStock(Table& t, const Cards& stock)
     Cards ring = stock;
     ring.insert(ring.end(), t.HumanHand.begin(), t.HumanHand.begin() + t.HumanCount);
     ring.insert(ring.end(), t.ComputerHand.begin(), t.ComputerHand.begin() + t.ComputerCount);
-    ring.resize(kDeckSize, Card{});
-    for (int k = 0; k < kDeckSize; ++k) {
-        Card& entry = t.Deck[(t.DrawPos + k) % kDeckSize];
-        copyFace(entry, ring[k]);
-        entry.Slot = -1;
-    }
+    ring.resize(kDeckSize, Face{});
+    for (int k = 0; k < kDeckSize; ++k)
+        t.Deck[(t.DrawPos + k) % kDeckSize] = Card{ring[k], -1};
     t.DiscardPos = static_cast<int16_t>((t.DrawPos + stock.size()) % kDeckSize);
 }
 
@@ -120,30 +113,30 @@ bool setHand(std::array<Card, kHandCapacity>& hand, int16_t& count, const Cards&
     if (cards.size() > static_cast<size_t>(kHandCapacity))
         return false;
     count = static_cast<int16_t>(cards.size());
-    std::copy(cards.begin(), cards.end(), hand.begin());
+    for (size_t i = 0; i < cards.size(); ++i)
+        hand[i].face() = cards[i];
     return true;
 }
 
 } // namespace
 
-std::string FormatCard(const Card& c)
+std::string FormatCard(Face f)
 {
-    if (c.Rank >= kLowestRank && c.Rank <= kHighestRank && c.Suit >= 0 && c.Suit < kSuitCount)
-        return {kRankLetters[c.Rank - kLowestRank], kSuitLetters[c.Suit]};
-    return std::to_string(c.Rank) + "." + std::to_string(c.Suit);
+    if (InDeck(f))
+        return {kRankLetters[f.Rank - kLowestRank], kSuitLetters[f.Suit]};
+    return std::to_string(f.Rank) + "." + std::to_string(f.Suit);
 }
 
 std::string FormatTable(const Table& t)
 {
-    auto card = [](int16_t rank, int16_t suit) { return FormatCard(Card{rank, suit, 0}); };
     std::string suit = t.CurrentSuit >= 0 && t.CurrentSuit < kSuitCount
                            ? std::string(1, kSuitLetters[t.CurrentSuit])
                            : std::to_string(t.CurrentSuit);
     return "human=" + formatCards(t.HumanHand.data(), t.HumanCount) +
            " computer=" + formatCards(t.ComputerHand.data(), t.ComputerCount) +
            " ring=" + formatCards(t.Deck.data(), kDeckSize) + " draw=" + std::to_string(t.DrawPos) +
-           " discard=" + std::to_string(t.DiscardPos) + " top=" + card(t.TopRank, t.TopSuit) +
-           " prev=" + card(t.PrevRank, t.PrevSuit) + " suit=" + suit +
+           " discard=" + std::to_string(t.DiscardPos) + " top=" + FormatCard(t.topCard()) +
+           " prev=" + FormatCard(t.prevCard()) + " suit=" + suit +
            " played=" + std::to_string(t.PlayedCount) + " due=" + std::to_string(t.HumanDrawDue) +
            "/" + std::to_string(t.ComputerDrawDue) +
            " turn=" + (t.ComputerToMove ? "computer" : "human") +
@@ -253,13 +246,9 @@ private:
             return false;
         if (top.size() > 1 || prev.size() > 1)
             return fail("top and prev are one card each");
-        const Card topCard = top.empty() ? Card{} : top[0];
-        const Card prevCard = prev.empty() ? Card{} : prev[0];
-        t_.TopRank = topCard.Rank;
-        t_.TopSuit = topCard.Suit;
-        t_.PrevRank = prevCard.Rank;
-        t_.PrevSuit = prevCard.Suit;
-        t_.CurrentSuit = topCard.Suit;
+        t_.setTopCard(top.empty() ? Face{} : top[0]);
+        t_.setPrevCard(prev.empty() ? Face{} : prev[0]);
+        t_.CurrentSuit = t_.TopSuit;
         if (auto s = take("suit")) {
             const auto letter = s->size() == 1 ? kSuitLetters.find(*s) : std::string_view::npos;
             const auto code = parseInt(*s);
@@ -311,10 +300,8 @@ private:
         auto parsed = parseCards(ring);
         if (!parsed || parsed->size() != static_cast<size_t>(kDeckSize))
             return fail("ring takes 32 cards");
-        for (int i = 0; i < kDeckSize; ++i) {
-            copyFace(t_.Deck[i], (*parsed)[i]);
-            t_.Deck[i].Slot = -1;
-        }
+        for (int i = 0; i < kDeckSize; ++i)
+            t_.Deck[i] = Card{(*parsed)[i], -1};
         if (!number("discard", t_.DiscardPos, -1))
             return false;
         if (t_.DiscardPos < 0 || t_.DiscardPos >= kDeckSize)
@@ -331,10 +318,9 @@ private:
         if (!parsed)
             return fail("bad cards in stock=" + stock);
         if (thenRest)
-            for (const Card& c : restOfDeck(t_))
-                if (std::none_of(parsed->begin(), parsed->end(),
-                                 [&](const Card& s) { return s.sameFace(c); }))
-                    parsed->push_back(c);
+            for (Face f : restOfDeck(t_))
+                if (std::find(parsed->begin(), parsed->end(), f) == parsed->end())
+                    parsed->push_back(f);
         if (parsed->size() > static_cast<size_t>(kDeckSize))
             return fail("the stock holds at most 32 cards");
         placeStock(t_, *parsed);
@@ -351,15 +337,7 @@ private:
 bool ParseTable(std::string_view line, Table& into, std::string& error)
 {
     Table t;
-    // The geometry is not part of the line; it stays as it was.
-    t.HumanSlotPos = into.HumanSlotPos;
-    t.ComputerSlotPos = into.ComputerSlotPos;
-    t.TopCardX = into.TopCardX;
-    t.TopCardY = into.TopCardY;
-    t.PrevCardX = into.PrevCardX;
-    t.PrevCardY = into.PrevCardY;
-    t.StockX = into.StockX;
-    t.StockY = into.StockY;
+    t.Geometry = into.Geometry; // not part of the line; it stays as it was
     LineParser parser(t);
     if (!parser.parse(line)) {
         error = parser.error();

@@ -34,7 +34,7 @@
 
 namespace kolvar {
 
-std::string FormatCard(const Card& c);
+std::string FormatCard(Face f);
 std::string FormatTable(const Table& t);
 
 // Overwrites the game fields of `into` (not its geometry). On a malformed

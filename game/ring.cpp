@@ -15,11 +15,15 @@ int StockCount(const Table& t)
     return kDeckSize - t.HumanCount - t.ComputerCount;
 }
 
-bool TakeFromStock(Table& t, std::array<Card, kHandCapacity>& hand, int16_t& count)
+bool TakeFromStock(Table& t, Side side)
 {
+    auto& hand = HandCards(t, side);
+    int16_t& count = HandCount(t, side);
     if (count >= kHandCapacity || StockCount(t) <= 0)
         return false;
-    copyFace(hand[count], t.Deck[t.DrawPos]);
+    hand[count].face() = t.Deck[t.DrawPos];
+    if (side == Side::Human)
+        hand[count].Slot = count;
     ++count;
     AdvanceRingPos(t.DrawPos);
     return true;
@@ -27,9 +31,7 @@ bool TakeFromStock(Table& t, std::array<Card, kHandCapacity>& hand, int16_t& cou
 
 void StoreTopCardInRing(Table& t)
 {
-    Card& entry = t.Deck[t.DiscardPos];
-    entry.Rank = t.TopRank;
-    entry.Suit = t.TopSuit;
+    t.Deck[t.DiscardPos].face() = t.topCard();
     AdvanceRingPos(t.DiscardPos);
 }
 

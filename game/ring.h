@@ -4,6 +4,7 @@
 // and the cards laid come round again in the order in which they were laid.
 #pragma once
 
+#include "game/side.h"
 #include "game/table.h"
 
 namespace kolvar {
@@ -15,10 +16,11 @@ void AdvanceRingPos(int16_t& pos);
 // been laid, the last of them is the top card of the pile.
 int StockCount(const Table& t);
 
-// Takes the card at DrawPos into the next free entry of the hand. A hand
-// holds at most 21 cards and an empty stock gives nothing: then nothing
-// moves and the result is false.
-bool TakeFromStock(Table& t, std::array<Card, kHandCapacity>& hand, int16_t& count);
+// Takes the card at DrawPos into the next free entry of the side's hand; in
+// the human's hand it is drawn at the slot of that index. A hand holds at
+// most 21 cards and an empty stock gives nothing: then nothing moves and the
+// result is false.
+bool TakeFromStock(Table& t, Side side);
 
 // Writes the top card into the ring at DiscardPos and moves DiscardPos on.
 void StoreTopCardInRing(Table& t);

@@ -3,11 +3,18 @@
 
 namespace kolvar {
 
-bool FollowsSuitOrRank(const Table& t, const Card& c)
+bool FollowsSuitOrRank(const Table& t, Face f)
 {
-    if (c.Rank == kSeven || c.Suit == t.CurrentSuit)
+    if (f.Rank == kSeven || f.Suit == t.CurrentSuit)
         return true;
-    return t.PlayedCount > 0 && c.Rank == t.TopRank;
+    return t.PlayedCount > 0 && f.Rank == t.TopRank;
+}
+
+bool MayLay(const Table& t, Side side, Face f)
+{
+    if (PenaltyPending(DrawDue(t, side)) && f.Rank != kJack)
+        return false;
+    return FollowsSuitOrRank(t, f);
 }
 
 void ApplyLayPenalty(int16_t rank, int16_t& layerDue, int16_t& opponentDue)

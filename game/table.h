@@ -1,8 +1,9 @@
 // The whole state of the card table: the deck ring, both hands, the last two
-// cards laid, the suit to follow, whose turn it is, the draw counters and the
-// table geometry. One Table is owned by the main window and handed by
-// reference to the rules; it holds plain values only, so a test can build any
-// state it likes (see notation.h) and check it (see invariants.h).
+// cards laid, the suit to follow, whose turn it is and the draw counters;
+// beside them, in a struct of their own, the places where the table shows
+// its cards. One Table is owned by the main window and handed by reference
+// to the rules; it holds plain values only, so a test can build any state it
+// likes (see notation.h) and check it (see invariants.h).
 #pragma once
 
 #include "game/card.h"
@@ -12,7 +13,6 @@
 
 namespace kolvar {
 
-inline constexpr int kDeckSize = 32;
 inline constexpr int kHandCapacity = 21;
 inline constexpr int kDealSize = 5;
 
@@ -26,6 +26,19 @@ struct SlotPos {
     int16_t X = 0;
     int16_t Y = 0;
     int16_t Z = 0;
+};
+
+// Where the table shows each card, laid out once when the window loads
+// (layout.h) and read by the drawing and by the hit test of a click.
+struct TableGeometry {
+    std::array<SlotPos, kHandCapacity> HumanSlotPos{};
+    std::array<SlotPos, kHandCapacity> ComputerSlotPos{};
+    int16_t TopCardX = 0;
+    int16_t TopCardY = 0;
+    int16_t PrevCardX = 0;
+    int16_t PrevCardY = 0;
+    int16_t StockX = 0;
+    int16_t StockY = 0;
 };
 
 struct Table {
@@ -61,25 +74,30 @@ struct Table {
     // Tick count of the move that last handed the computer the turn.
     int32_t LastMoveTick = 0;
 
-    std::array<int16_t, kSuitCount> SuitTally{}; // the computer's cards per suit, as last tallied
-    bool StockClicked = false;                   // the click being handled lies on the stock
-
     // Between a deal and the end of its game. Before the first deal and after
     // a game has ended, the table takes no clicks and the computer no turn.
     bool GameInProgress = false;
-    // A move (a click or a computer turn) is being handled; a timer tick that
-    // arrives meanwhile, e.g. while a message box is open, starts no move.
-    bool MoveRunning = false;
 
-    // Table geometry, computed once at load (layout.h).
-    std::array<SlotPos, kHandCapacity> HumanSlotPos{};
-    std::array<SlotPos, kHandCapacity> ComputerSlotPos{};
-    int16_t TopCardX = 0;
-    int16_t TopCardY = 0;
-    int16_t PrevCardX = 0;
-    int16_t PrevCardY = 0;
-    int16_t StockX = 0;
-    int16_t StockY = 0;
+    // Set while a move (a click or a computer turn) is handled, so that no
+    // move starts inside it: a message box opened by the move runs its own
+    // event loop, and a timer tick that arrives there must not move (see
+    // move_guard.h).
+    bool NestedMovesBlocked = false;
+
+    TableGeometry Geometry;
+
+    Face topCard() const { return {TopRank, TopSuit}; }
+    Face prevCard() const { return {PrevRank, PrevSuit}; }
+    void setTopCard(Face f)
+    {
+        TopRank = f.Rank;
+        TopSuit = f.Suit;
+    }
+    void setPrevCard(Face f)
+    {
+        PrevRank = f.Rank;
+        PrevSuit = f.Suit;
+    }
 };
 
 } // namespace kolvar

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libx11-dev clang libclang-rt-14-dev
+  libx11-dev clang clang-format libclang-rt-14-dev
   desktop-file-utils appstream lintian dpkg-dev file
   libcanberra-pulse pulseaudio pulseaudio-utils
   xvfb xdotool imagemagick x11-utils

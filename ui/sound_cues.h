@@ -2,6 +2,7 @@
 // or in the installed data folder while the sound option is on.
 #pragma once
 
+#include "game/cues.h"
 #include "game/options.h"
 
 #include <QString>
@@ -12,9 +13,6 @@
 namespace kolvar {
 
 class WavePlayer;
-
-inline constexpr std::array<std::string_view, 4> kCueFiles = {"click.wav", "laser.wav", "clap.wav",
-                                                              "camera.wav"};
 
 // The path of a cue's wave file: beside the executable when it is there (a
 // build tree, a copy run in place), else in the installed data folder found

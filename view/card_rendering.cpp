@@ -42,16 +42,18 @@ void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
     ComposeCardFace(rank, suit);
     if (slot < 0 || slot >= kHandCapacity)
         return;
-    copyFaceTo(t_.HumanSlotPos[slot].X, t_.HumanSlotPos[slot].Y);
+    const SlotPos& at = t_.Geometry.HumanSlotPos[slot];
+    copyFaceTo(at.X, at.Y);
 }
 
 void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
 {
     ComposeCardFace(rank, suit);
+    const TableGeometry& g = t_.Geometry;
     if (selector == 0)
-        copyFaceTo(t_.TopCardX, t_.TopCardY);
+        copyFaceTo(g.TopCardX, g.TopCardY);
     else if (selector == 1)
-        copyFaceTo(t_.PrevCardX, t_.PrevCardY);
+        copyFaceTo(g.PrevCardX, g.PrevCardY);
     else
         pic_.table.Refresh();
 }
@@ -79,9 +81,10 @@ void CardRenderer::RedrawTable()
         DrawDiscardCard(1, t_.PrevRank, t_.PrevSuit);
     if (t_.PlayedCount > 0)
         DrawDiscardCard(0, t_.TopRank, t_.TopSuit);
+    const TableGeometry& g = t_.Geometry;
     for (int j = 0; j < t_.ComputerCount; ++j)
-        drawCardBack(t_.ComputerSlotPos[j].X, t_.ComputerSlotPos[j].Y);
-    drawCardBack(t_.StockX, t_.StockY);
+        drawCardBack(g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
+    drawCardBack(g.StockX, g.StockY);
     pic_.table.Refresh();
 }
 

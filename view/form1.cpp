@@ -5,8 +5,8 @@
 #include "computer/computer_turn.h"
 #include "game/layout.h"
 #include "game/new_game.h"
+#include "game/suit_buttons.h"
 #include "game/timing.h"
-#include "human/suit_buttons.h"
 #include "human/table_click.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
@@ -106,7 +106,7 @@ void Form1::buildPictures()
         button->setCursor(Qt::PointingHandCursor);
         button->setFadedWhenFlat(true);
         connect(button, &PictureBox::clicked, this, clicks[s]);
-        pictures_[3 + s] = button;
+        suitButtons_[s] = button;
     }
     renderer_ = std::make_unique<CardRenderer>(
         table_, TablePictures{*surface_, *pictures_[0], *pictures_[1], *pictures_[2]});
@@ -123,10 +123,10 @@ void Form1::Form_Load()
     buildPictures();
 
     const int w = surface_->width(), h = surface_->height();
-    const QSize button = pictures_[3]->size();
+    const QSize button = suitButtons_[kDiamonds]->size();
     const SuitButtonPlacement place = PlaceSuitButtons(w, h, button.width(), button.height());
     for (int s = 0; s < kSuitCount; ++s)
-        pictures_[3 + s]->move(place.left, place.top[s]);
+        suitButtons_[s]->move(place.left, place.top[s]);
     kolvar::Form_Load(table_, options_, *this, w, h);
 }
 
@@ -268,14 +268,14 @@ double Form1::NextRandom()
     return random_.next();
 }
 
-int Form1::SuitLook(int suit) const
+SuitLookValue Form1::SuitLook(int suit) const
 {
-    return pictures_.at(3 + suit)->Appearance();
+    return static_cast<SuitLookValue>(suitButtons_.at(suit)->Appearance());
 }
 
-void Form1::SetSuitLook(int suit, int look)
+void Form1::SetSuitLook(int suit, SuitLookValue look)
 {
-    pictures_.at(3 + suit)->SetAppearance(look);
+    suitButtons_.at(suit)->SetAppearance(look);
 }
 
 void Form1::SetTimerEnabled(bool on)

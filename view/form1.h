@@ -11,6 +11,7 @@
 #include "platform/random_source.h"
 #include "ui/sound_cues.h"
 #include "view/card_rendering.h"
+#include "view/table_colour.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,8 +28,7 @@ class Form2;
 class Form3;
 class PictureBox;
 
-// The table colour, which clearing the table shows.
-inline const QColor kTableColour(255, 192, 128);
+inline const QColor kTableColour = QColor::fromRgb(kTableRgb);
 
 class Form1 : public QMainWindow, public Host {
     Q_OBJECT
@@ -43,15 +43,16 @@ public:
     void PlaySoundCue(std::string_view file) override;
     int32_t TickCount() override;
     double NextRandom() override;
-    int SuitLook(int suit) const override;
-    void SetSuitLook(int suit, int look) override;
+    SuitLookValue SuitLook(int suit) const override;
+    void SetSuitLook(int suit, SuitLookValue look) override;
     void SetTimerEnabled(bool on) override;
     void SetOptionsItemEnabled(bool on) override;
 
     // The game's state and the window's parts, for the tests.
     Table& table() { return table_; }
     Options& options() { return options_; }
-    PictureBox& picture(int n) { return *pictures_.at(n - 1); }
+    PictureBox& picture(int n) { return n <= 3 ? *pictures_.at(n - 1) : suitButton(n - 4); }
+    PictureBox& suitButton(int suit) { return *suitButtons_.at(suit); }
     PictureBox& surface() { return *surface_; }
     CardRenderer& renderer() { return *renderer_; }
     QTimer& timer() { return Timer1; }
@@ -90,7 +91,8 @@ private:
     SoundCues cues_;
     QTimer Timer1;
     PictureBox* surface_ = nullptr;
-    std::array<PictureBox*, 7> pictures_{}; // Picture1 .. Picture7
+    std::array<PictureBox*, 3> pictures_{};             // Picture1 .. Picture3
+    std::array<PictureBox*, kSuitCount> suitButtons_{}; // Picture4 .. Picture7, by suit
     std::unique_ptr<CardRenderer> renderer_;
     QAction* JocNou = nullptr;
     QAction* Optiuni = nullptr;

@@ -47,14 +47,16 @@ TEST(Floor, DrawsTheWorstTableExactlyAsTheRendererDoes)
     scene.table = WorstTable(1920, 1080);
     const auto [drawn, floor] = scene.bothPictures();
     EXPECT_EQ(QColor(drawn.pixel(0, 0)), kTableColour);
-    EXPECT_NE(QColor(drawn.pixel(scene.table.StockX + 35, scene.table.StockY + 50)), kTableColour);
+    EXPECT_NE(
+        QColor(drawn.pixel(scene.table.Geometry.StockX + 35, scene.table.Geometry.StockY + 50)),
+        kTableColour);
     EXPECT_TRUE(drawn == floor);
 }
 
 TEST(Floor, DrawsTablesInPlayExactlyAsTheRendererDoes)
 {
     Scene scene({1000, 700});
-    LayOutTable(scene.table, 1000, 700);
+    scene.table.Geometry = LayOutTable(1000, 700);
     for (const char* played : {"played=0", "played=1", "played=9"}) {
         std::string error;
         ASSERT_TRUE(ParseTable(std::string(kMidGame) + " " + played, scene.table, error)) << error;

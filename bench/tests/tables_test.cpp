@@ -8,7 +8,7 @@
 #include "game/invariants.h"
 #include "game/layout.h"
 #include "game/notation.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "human/table_click.h"
 
 #include "fake_host.h"
@@ -26,21 +26,23 @@ TEST(Tables, TheWorstTableFillsBothRowsAndThePile)
     EXPECT_GE(t.PlayedCount, 2);
     for (int i = 0; i < kHandCapacity; ++i)
         EXPECT_EQ(t.HumanHand[i].Slot, i);
-    EXPECT_GT(t.HumanSlotPos[kHandCapacity - 1].X + kCardWidth, t.HumanSlotPos[0].X);
-    EXPECT_LE(t.HumanSlotPos[kHandCapacity - 1].X + kCardWidth, 1920);
+    EXPECT_GT(t.Geometry.HumanSlotPos[kHandCapacity - 1].X + kCardWidth,
+              t.Geometry.HumanSlotPos[0].X);
+    EXPECT_LE(t.Geometry.HumanSlotPos[kHandCapacity - 1].X + kCardWidth, 1920);
 }
 
 TEST(Tables, TheMidGameTableIsSoundAndItsMovesAreLays)
 {
     Table t;
-    LayOutTable(t, 1920, 1050);
+    t.Geometry = LayOutTable(1920, 1050);
     std::string error;
     ASSERT_TRUE(ParseTable(kMidGame, t, error)) << error;
     testing::FakeHost host;
     ShowCurrentSuit(t, host);
     ASSERT_EQ(CheckInvariants(t, host), "");
 
-    Form_MouseDown(t, host, t.HumanSlotPos[0].X + 17.5f, t.HumanSlotPos[0].Y + 50.0f);
+    Form_MouseDown(t, host, t.Geometry.HumanSlotPos[0].X + 17.5f,
+                   t.Geometry.HumanSlotPos[0].Y + 50.0f);
     EXPECT_EQ(t.HumanCount, 13);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(host.redraws, 1);

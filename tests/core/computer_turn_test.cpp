@@ -20,7 +20,7 @@ struct ComputerTurn : ::testing::Test {
         host.now = t.LastMoveTick + 1001;
         Timer1_Timer(t, host);
     }
-    std::string top() const { return FormatCard(Card{t.TopRank, t.TopSuit, 0}); }
+    std::string top() const { return FormatCard(t.topCard()); }
 
     Table t;
     FakeHost host;
@@ -76,10 +76,10 @@ TEST_F(ComputerTurn, TheTickCountWrappingNeitherStallsNorHurriesTheComputer)
 TEST_F(ComputerTurn, NoTickMovesWhileAMoveRunsOrAfterTheGameEnded)
 {
     play("human=8d computer=9c,Kc top=Qc turn=computer", kClubs);
-    t.MoveRunning = true;
+    t.NestedMovesBlocked = true;
     move();
     EXPECT_EQ(t.ComputerCount, 2);
-    t.MoveRunning = false;
+    t.NestedMovesBlocked = false;
     t.GameInProgress = false;
     move();
     EXPECT_EQ(t.ComputerCount, 2);
@@ -92,7 +92,7 @@ TEST_F(ComputerTurn, Rung1UnderAChainTakesTheCardsWhenNotHoldingMoreJacks)
     play("human=Jd,8d computer=Js,9c stock=Ah,Kh,Qh,... top=Jc due=0/3 turn=computer", kClubs);
     move();
     EXPECT_EQ(ComputerHandText(t), "Js,9c,Ah,Kh,Qh");
-    EXPECT_EQ(host.cues, (std::vector<std::string>(3, "camera.wav")));
+    EXPECT_EQ(host.cues, Cues({kComputerTakeCue, kComputerTakeCue, kComputerTakeCue}));
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_FALSE(t.ComputerToMove);
@@ -111,7 +111,7 @@ TEST_F(ComputerTurn, Rung2AnswersAChainWithItsFirstJackWhenHoldingMore)
     EXPECT_EQ(t.CurrentSuit, kHearts);
     EXPECT_EQ(host.raisedSuit(), kHearts);
     EXPECT_EQ(ComputerHandText(t), "9c,Js"); // the last card took the jack's place
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"clap.wav"}));
+    EXPECT_EQ(host.cues, Cues({kComputerLayCue}));
 }
 
 TEST_F(ComputerTurn, Rung3LaysAJackOfTheSuitOnlyWhenHoldingMoreJacksThanTheHuman)
@@ -182,7 +182,7 @@ TEST_F(ComputerTurn, Rung6FollowsSuitElseItTakesOneCard)
     play("human=8d computer=Qd,9s stock=Th,... top=Kc turn=computer", kClubs);
     move();
     EXPECT_EQ(ComputerHandText(t), "Qd,9s,Th");
-    EXPECT_EQ(host.cues.back(), "camera.wav");
+    EXPECT_EQ(host.cues.back(), kComputerTakeCue);
     EXPECT_EQ(t.HumanDrawDue, 1);
 }
 

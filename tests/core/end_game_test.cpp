@@ -22,7 +22,10 @@ struct EndOfGame : ::testing::Test {
         ASSERT_EQ(CheckInvariants(t, host), "") << line;
     }
     void clickCard(int i) { Form_MouseDown(t, host, HumanCardX(t, i), HumanCardY(t, i)); }
-    void clickStock() { Form_MouseDown(t, host, t.StockX + 35.0f, t.StockY + 50.0f); }
+    void clickStock()
+    {
+        Form_MouseDown(t, host, t.Geometry.StockX + 35.0f, t.Geometry.StockY + 50.0f);
+    }
     void tickAfterPause()
     {
         host.now = t.LastMoveTick + 1001;

@@ -1,6 +1,7 @@
 // The searches and tallies the computer decides by: scan order, tie rules and
 // exactly the cards held.
-#include "computer/hand_queries.h"
+#include "computer/hand_searches.h"
+#include "game/hand_queries.h"
 #include "table_text.h"
 
 namespace kolvar::testing {
@@ -16,8 +17,8 @@ TEST(HandQueries, AnEmptyHandFindsNothingCountsNothingAndNamesDiamonds)
     EXPECT_EQ(FindTopRankCard(t), -1);
     EXPECT_EQ(CountComputerJacks(t), 0);
     EXPECT_EQ(CountSuitInComputerHand(t, kHearts), 0);
+    EXPECT_EQ(TallyComputerSuits(t), (std::array<int16_t, 4>{0, 0, 0, 0}));
     PickBestSuit(t);
-    EXPECT_EQ(t.SuitTally, (std::array<int16_t, 4>{0, 0, 0, 0}));
     EXPECT_EQ(t.CurrentSuit, kDiamonds);
 }
 
@@ -56,13 +57,13 @@ TEST(HandQueries, BestSuitTiesGoToTheLowestSuitCode)
 {
     // Tallies 2, 2, 1, 0: diamonds.
     Table t = TableFrom("human=8c computer=Kd,Ks,7d,9s,Qh");
+    EXPECT_EQ(TallyComputerSuits(t), (std::array<int16_t, 4>{2, 2, 1, 0}));
     PickBestSuit(t);
-    EXPECT_EQ(t.SuitTally, (std::array<int16_t, 4>{2, 2, 1, 0}));
     EXPECT_EQ(t.CurrentSuit, kDiamonds);
     // Tallies 0, 1, 3, 3: hearts.
     t = TableFrom("human=8d computer=Ks,7h,8h,9h,7c,8c,9c");
+    EXPECT_EQ(TallyComputerSuits(t), (std::array<int16_t, 4>{0, 1, 3, 3}));
     PickBestSuit(t);
-    EXPECT_EQ(t.SuitTally, (std::array<int16_t, 4>{0, 1, 3, 3}));
     EXPECT_EQ(t.CurrentSuit, kHearts);
 }
 

@@ -8,8 +8,7 @@ namespace {
 
 TEST(Layout, ReferenceClientAreaPlacesEverythingWhereThePlayerExpectsIt)
 {
-    Table t;
-    LayOutTable(t, 1000, 700);
+    const TableGeometry t = LayOutTable(1000, 700);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(t.HumanSlotPos[i].X, 220 + 35 * i) << "human slot " << i;
         EXPECT_EQ(t.HumanSlotPos[i].Y, 550);
@@ -31,8 +30,7 @@ TEST(Layout, ReferenceClientAreaPlacesEverythingWhereThePlayerExpectsIt)
 
 TEST(Layout, SlotsBeyondSixteenContinueTheRowInsteadOfPilingUpInTheCorner)
 {
-    Table t;
-    LayOutTable(t, 1000, 700);
+    const TableGeometry t = LayOutTable(1000, 700);
     for (int i = 16; i < 21; ++i) {
         EXPECT_EQ(t.HumanSlotPos[i].X, 220 + 35 * i) << "human slot " << i;
         EXPECT_EQ(t.HumanSlotPos[i].Y, 550);
@@ -45,8 +43,7 @@ TEST(Layout, SlotsBeyondSixteenContinueTheRowInsteadOfPilingUpInTheCorner)
 
 TEST(Layout, NarrowClientStartsTheRowLeftOfTheEdgeRoundingDown)
 {
-    Table t;
-    LayOutTable(t, 501, 480);
+    const TableGeometry t = LayOutTable(501, 480);
     // Int((501 - 560) / 2) = Int(-29.5) = -30, not -29.
     EXPECT_EQ(t.HumanSlotPos[0].X, -30);
     EXPECT_EQ(t.HumanSlotPos[1].X, 5);
@@ -65,8 +62,7 @@ TEST(Layout, NarrowClientStartsTheRowLeftOfTheEdgeRoundingDown)
 TEST(Layout, TheCardUnderTheTopCardStartsAtTheMiddleForOddAndEvenWidths)
 {
     for (int w : {999, 1000, 1001, 1366}) {
-        Table t;
-        LayOutTable(t, w, 700);
+        const TableGeometry t = LayOutTable(w, 700);
         EXPECT_EQ(t.PrevCardX, w / 2) << w;
         EXPECT_EQ(t.PrevCardX - t.TopCardX, 35) << w;
     }

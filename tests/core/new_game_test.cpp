@@ -4,7 +4,7 @@
 #include "fake_host.h"
 #include "game/invariants.h"
 #include "game/new_game.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "table_text.h"
 
 namespace kolvar::testing {
@@ -33,8 +33,19 @@ TEST_F(NewGame, StartUpBuildsTheDeckInOrderAndDealsNothing)
         EXPECT_EQ(c.Slot, -1);
     EXPECT_EQ(t.HumanCount + t.ComputerCount + t.PlayedCount, 0);
     EXPECT_FALSE(t.GameInProgress);
-    EXPECT_EQ(t.StockX, 220);
+    EXPECT_EQ(t.Geometry.StockX, 220);
     EXPECT_EQ(CheckInvariants(t, host), "");
+}
+
+TEST(BuiltDeck, EveryCardHasOnePlaceAndNothingElseIsInTheDeck)
+{
+    for (int i = 0; i < kDeckSize; ++i) {
+        EXPECT_TRUE(InDeck(BuiltFace(i))) << i;
+        EXPECT_EQ(BuiltIndex(BuiltFace(i)), i);
+    }
+    EXPECT_EQ(FormatCard(BuiltFace(19)), "Ac");
+    for (Face outside : {Face{6, 0}, Face{15, 0}, Face{7, -1}, Face{14, 4}, Face{}})
+        EXPECT_FALSE(InDeck(outside)) << outside.Rank << "." << outside.Suit;
 }
 
 TEST_F(NewGame, AllZeroRandomsLeaveTheDeckInBuiltOrder)
@@ -72,8 +83,8 @@ TEST_F(NewGame, DealGivesFiveEachFromTheFrontOfTheRing)
     EXPECT_EQ(t.DiscardPos, 0);
     EXPECT_EQ(t.PlayedCount, 0);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(t.HumanHand[i].sameFace(t.Deck[i]));
-        EXPECT_TRUE(t.ComputerHand[i].sameFace(t.Deck[i + 5]));
+        EXPECT_EQ(t.HumanHand[i].face(), t.Deck[i].face());
+        EXPECT_EQ(t.ComputerHand[i].face(), t.Deck[i + 5].face());
         EXPECT_EQ(t.HumanHand[i].Slot, i);
     }
     EXPECT_EQ(host.clears, 1);

@@ -24,7 +24,7 @@ TEST(Notation, APrintedTableReadsBackToTheSameState)
     const std::string line = FormatTable(t);
 
     Table back;
-    LayOutTable(back, kClientWidth, kClientHeight);
+    back.Geometry = LayOutTable(kClientWidth, kClientHeight);
     std::string error;
     ASSERT_TRUE(ParseTable(line, back, error)) << error;
     EXPECT_EQ(FormatTable(back), line);
@@ -56,9 +56,8 @@ TEST(Invariants, EachBrokenRuleIsNamed)
     const std::string sound = "human=8d,9d computer=Kc,Qs top=Kd";
     EXPECT_NE(broken(sound, [](Table& t) { t.HumanHand[1].Slot = 0; }).find("Slot"),
               std::string::npos);
-    EXPECT_NE(
-        broken(sound, [](Table& t) { copyFace(t.HumanHand[1], t.ComputerHand[0]); }).find("Kc"),
-        std::string::npos);
+    EXPECT_NE(broken(sound, [](Table& t) { t.HumanHand[1].face() = t.ComputerHand[0]; }).find("Kc"),
+              std::string::npos);
     EXPECT_NE(broken(sound, [](Table& t) { ++t.DrawPos; }).find("DrawPos"), std::string::npos);
     EXPECT_NE(broken(sound, [](Table& t) { t.ComputerDrawDue = 1; }).find("owe"),
               std::string::npos);

@@ -5,7 +5,7 @@
 #include "game/invariants.h"
 #include "game/new_game.h"
 #include "game/ring.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "human/table_click.h"
 #include "table_text.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 void clickStock(Table& t, Host& host)
 {
-    Form_MouseDown(t, host, t.StockX + 35.0f, t.StockY + 50.0f);
+    Form_MouseDown(t, host, t.Geometry.StockX + 35.0f, t.Geometry.StockY + 50.0f);
 }
 
 TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
@@ -30,12 +30,11 @@ TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
 
     for (int n = 0; n < 22; ++n) {
         const bool human = n < 17;
-        ASSERT_TRUE(human ? TakeFromStock(t, t.HumanHand, t.HumanCount)
-                          : TakeFromStock(t, t.ComputerHand, t.ComputerCount));
+        ASSERT_TRUE(TakeFromStock(t, human ? Side::Human : Side::Computer));
     }
     EXPECT_EQ(t.DrawPos, 0);     // wrapped from 31
     EXPECT_EQ(StockCount(t), 1); // only the top card is left
-    ASSERT_TRUE(TakeFromStock(t, t.ComputerHand, t.ComputerCount));
+    ASSERT_TRUE(TakeFromStock(t, Side::Computer));
     EXPECT_EQ(FormatCard(t.ComputerHand[t.ComputerCount - 1]), "8d");
 }
 
@@ -68,7 +67,7 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     EXPECT_EQ(t.HumanDrawDue, 0);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_TRUE(t.ComputerToMove);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"laser.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanTakeCue}));
     EXPECT_EQ(CheckInvariants(t, host), "");
 
     // The computer under a chain of five with room for one card.
@@ -78,7 +77,7 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     host.now = t.LastMoveTick + 1001;
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 21);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"camera.wav"}));
+    EXPECT_EQ(host.cues, Cues({kComputerTakeCue}));
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_EQ(CheckInvariants(t, host), "");

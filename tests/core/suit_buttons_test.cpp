@@ -1,6 +1,6 @@
 // The suit buttons: one look that both shows and names the suit.
 #include "fake_host.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "table_text.h"
 
 namespace kolvar::testing {

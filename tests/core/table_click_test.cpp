@@ -2,7 +2,7 @@
 // card laid does.
 #include "fake_host.h"
 #include "game/invariants.h"
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 #include "human/table_click.h"
 #include "table_text.h"
 
@@ -19,7 +19,7 @@ struct TableClick : ::testing::Test {
     }
     void click(float x, float y) { Form_MouseDown(t, host, x, y); }
     void clickCard(int i) { click(HumanCardX(t, i), HumanCardY(t, i)); }
-    void clickStock() { click(t.StockX + 35.0f, t.StockY + 50.0f); }
+    void clickStock() { click(t.Geometry.StockX + 35.0f, t.Geometry.StockY + 50.0f); }
 
     Table t;
     FakeHost host;
@@ -46,7 +46,7 @@ TEST_F(TableClick, TheStockTakesAllTheCardsDueWithOneCue)
     EXPECT_EQ(HumanHandText(t), "8d,9h,Qs,As");
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(t.HumanHand[i].Slot, i);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"laser.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanTakeCue}));
     EXPECT_EQ(t.HumanDrawDue, 0);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_TRUE(t.ComputerToMove);
@@ -181,8 +181,8 @@ TEST_F(TableClick, APlainCardPassesTheTurnAndOneCardToTake)
     EXPECT_EQ(HumanHandText(t), "8d,9s");
     EXPECT_EQ(t.HumanHand[1].Slot, 1);           // the card right of the gap moved one slot left
     EXPECT_EQ(FormatCard(t.HumanHand[2]), "9s"); // the stale entry past the hand keeps its contents
-    EXPECT_EQ(FormatCard(Card{t.PrevRank, t.PrevSuit, 0}), "Kd");
-    EXPECT_EQ(FormatCard(Card{t.TopRank, t.TopSuit, 0}), "Qd");
+    EXPECT_EQ(FormatCard(t.prevCard()), "Kd");
+    EXPECT_EQ(FormatCard(t.topCard()), "Qd");
     EXPECT_EQ(t.PlayedCount, 3);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_EQ(t.HumanDrawDue, 0);
@@ -190,7 +190,7 @@ TEST_F(TableClick, APlainCardPassesTheTurnAndOneCardToTake)
     EXPECT_FALSE(t.SuitPickOpen);
     EXPECT_EQ(t.LastMoveTick, 4242);
     EXPECT_EQ(host.raisedSuit(), kDiamonds);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"click.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanLayCue}));
     EXPECT_EQ(host.redraws, 1);
     EXPECT_EQ(CheckInvariants(t, host), "");
 }
@@ -225,7 +225,7 @@ TEST_F(TableClick, AnAceKeepsTheTurnAndBothCountersAndPlaysItsCue)
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_EQ(t.LastMoveTick, 100);
-    EXPECT_EQ(host.cues, (std::vector<std::string>{"click.wav"}));
+    EXPECT_EQ(host.cues, Cues({kHumanLayCue}));
     clickCard(0); // the king, handled at once
     EXPECT_EQ(HumanHandText(t), "9s");
     EXPECT_TRUE(t.ComputerToMove);

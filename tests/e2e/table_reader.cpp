@@ -2,13 +2,14 @@
 #include "table_reader.h"
 
 #include "view/card_rendering.h"
+#include "view/table_colour.h"
 
 #include <QColor>
 
 namespace kolvar::e2e {
 namespace {
 
-const QColor kTableColour(255, 192, 128);
+const QColor kTableColour = QColor::fromRgb(kTableRgb);
 constexpr int kButtonWidth = 39, kButtonHeight = 38;
 
 // Pixel for pixel; QImage's own == also compares colour spaces, and a
@@ -38,7 +39,7 @@ bool TableReader::locate(const QImage& screen)
         if (QColor(screen.pixel(2, y)) == kTableColour) {
             top_ = y;
             const int w = screen.width(), h = screen.height() - y;
-            LayOutTable(layout_, w, h);
+            layout_ = LayOutTable(w, h);
             buttons_ = PlaceSuitButtons(w, h, kButtonWidth, kButtonHeight);
             return true;
         }
@@ -51,15 +52,15 @@ QImage TableReader::region(const QImage& screen, QPoint at, QSize size) const
     return screen.copy(QRect(at + QPoint(0, top_), size));
 }
 
-std::optional<Card> TableReader::identify(const QImage& screen, QPoint at, QRect part) const
+std::optional<Face> TableReader::identify(const QImage& screen, QPoint at, QRect part) const
 {
     const QImage seen = region(screen, at, part.size());
-    for (int16_t suit = 0; suit < kSuitCount; ++suit)
-        for (int16_t rank = kLowestRank; rank <= kHighestRank; ++rank) {
-            const QPoint cell(kCardWidth * SheetColumn(rank), kCardHeight * suit);
-            if (samePixels(sheet_.copy(QRect(cell + part.topLeft(), part.size())), seen))
-                return Card{rank, suit, 0};
-        }
+    for (int i = 0; i < kDeckSize; ++i) {
+        const Face f = BuiltFace(i);
+        const QPoint cell(kCardWidth * SheetColumn(f.Rank), kCardHeight * f.Suit);
+        if (samePixels(sheet_.copy(QRect(cell + part.topLeft(), part.size())), seen))
+            return f;
+    }
     return std::nullopt;
 }
 

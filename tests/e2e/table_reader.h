@@ -14,10 +14,10 @@
 namespace kolvar::e2e {
 
 struct SeenTable {
-    std::vector<Card> hand;
+    std::vector<Face> hand;
     int computerCards = 0;
-    std::optional<Card> top;
-    std::optional<Card> underTop;
+    std::optional<Face> top;
+    std::optional<Face> underTop;
     int raisedSuit = -1; // -1: none raised
     bool stockShown = false;
 };
@@ -35,12 +35,12 @@ public:
     QPoint suitButton(int suit) const;
 
 private:
-    std::optional<Card> identify(const QImage& screen, QPoint at, QRect part) const;
+    std::optional<Face> identify(const QImage& screen, QPoint at, QRect part) const;
     QImage region(const QImage& screen, QPoint at, QSize size) const;
 
     QImage sheet_;
     int top_ = 0; // the table's first row on screen
-    Table layout_;
+    TableGeometry layout_;
     SuitButtonPlacement buttons_;
 };
 

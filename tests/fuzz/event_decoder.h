@@ -6,7 +6,7 @@
 // Each event is one opcode byte and the operand bytes it needs; bytes past
 // the end of the input read as zero, so every input, even an empty one, is a
 // valid sequence. The decoder knows nothing of the table: a click on "card
-// 3" is placed by the session, which sees where card 3 lies.
+// 3" is placed by the event player, which sees where card 3 lies.
 #pragma once
 
 #include <cstddef>

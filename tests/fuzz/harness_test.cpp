@@ -1,9 +1,9 @@
 // The fuzz harness itself: what each opcode decodes to, that short inputs
-// are still valid, that the session hands events to the rules as the window
+// are still valid, that the player hands events to the rules as the window
 // would, and that its check does catch a broken table.
 #include "event_decoder.h"
+#include "event_player.h"
 #include "run_input.h"
-#include "session.h"
 
 #include <gtest/gtest.h>
 
@@ -91,10 +91,10 @@ TEST(EventDecoder, OperandsPastTheEndReadAsZero)
 const std::vector<uint8_t> kDealNameTake = {
     0x0d, 1, 0, 0, 0, 0, 0x0c, 0, 0x09, kOffsetBefore + 70, kOffsetBefore + 100};
 
-TEST(Session, ANewGameASuitAndAClickOnTheStockTakeACard)
+TEST(EventPlayer, ANewGameASuitAndAClickOnTheStockTakeACard)
 {
     EventDecoder d(kDealNameTake.data(), kDealNameTake.size());
-    Session s(d);
+    EventPlayer s(d);
     Event e;
     while (d.next(e))
         s.apply(e);
@@ -104,12 +104,12 @@ TEST(Session, ANewGameASuitAndAClickOnTheStockTakeACard)
     EXPECT_EQ(s.check(), "");
 }
 
-TEST(Session, TheComputerMovesOnATickMoreThanASecondLater)
+TEST(EventPlayer, TheComputerMovesOnATickMoreThanASecondLater)
 {
     std::vector<uint8_t> bytes = kDealNameTake;
     bytes.insert(bytes.end(), {0x04, 40, 0x04, 11});
     EventDecoder d(bytes.data(), bytes.size());
-    Session s(d);
+    EventPlayer s(d);
     Event e;
     for (int n = 0; n < 4; ++n) {
         ASSERT_TRUE(d.next(e));
@@ -122,13 +122,13 @@ TEST(Session, TheComputerMovesOnATickMoreThanASecondLater)
     EXPECT_EQ(s.check(), "");
 }
 
-TEST(Session, AMessageBoxTakesOneByteForTheTicksWhileItIsOpen)
+TEST(EventPlayer, AMessageBoxTakesOneByteForTheTicksWhileItIsOpen)
 {
     // No suit named yet: a click off the stock brings the reminder, which
     // takes the byte 5 (five ticks) before the next opcode, "switch who opens".
     const std::vector<uint8_t> bytes = {0x0d, 1, 0, 0, 0, 0, 0x0a, 0, 0, 0, 0, 5, 0x0e};
     EventDecoder d(bytes.data(), bytes.size());
-    Session s(d);
+    EventPlayer s(d);
     Event e;
     ASSERT_TRUE(d.next(e));
     s.apply(e);
@@ -140,24 +140,24 @@ TEST(Session, AMessageBoxTakesOneByteForTheTicksWhileItIsOpen)
     EXPECT_EQ(e.kind, EventKind::ToggleHumanFirst);
 }
 
-TEST(Session, TheCheckNamesABrokenRule)
+TEST(EventPlayer, TheCheckNamesABrokenRule)
 {
     auto played = [](auto breakIt) {
         EventDecoder d(kDealNameTake.data(), kDealNameTake.size());
-        Session s(d);
+        EventPlayer s(d);
         Event e;
         while (d.next(e))
             s.apply(e);
         breakIt(s);
         return s.check();
     };
-    EXPECT_NE(played([](Session& s) {
-                  copyFace(s.table().HumanHand[0], s.table().HumanHand[1]);
+    EXPECT_NE(played([](EventPlayer& s) {
+                  s.table().HumanHand[0].face() = s.table().HumanHand[1];
               }).find("more than one place"),
               std::string::npos);
-    EXPECT_NE(played([](Session& s) { s.table().MoveRunning = true; }), "");
-    EXPECT_NE(played([](Session& s) { s.host().timerEnabled = false; }), "");
-    EXPECT_EQ(played([](Session&) {}), "");
+    EXPECT_NE(played([](EventPlayer& s) { s.table().NestedMovesBlocked = true; }), "");
+    EXPECT_NE(played([](EventPlayer& s) { s.host().timerEnabled = false; }), "");
+    EXPECT_EQ(played([](EventPlayer&) {}), "");
 }
 
 TEST(RunInput, ReportsNothingForASoundPlay)

@@ -2,7 +2,7 @@
 #include "run_input.h"
 
 #include "event_decoder.h"
-#include "session.h"
+#include "event_player.h"
 
 #include "game/notation.h"
 
@@ -11,15 +11,15 @@ namespace kolvar::fuzz {
 std::string RunInput(const uint8_t* data, size_t size)
 {
     EventDecoder decoder(data, size);
-    Session session(decoder);
-    if (auto e = session.check(); !e.empty())
-        return "at the start: " + e + "\n  " + FormatTable(session.table());
+    EventPlayer player(decoder);
+    if (auto e = player.check(); !e.empty())
+        return "at the start: " + e + "\n  " + FormatTable(player.table());
     Event event;
     for (int n = 0; decoder.next(event); ++n) {
-        session.apply(event);
-        if (auto e = session.check(); !e.empty())
+        player.apply(event);
+        if (auto e = player.check(); !e.empty())
             return "event " + std::to_string(n) + " (" + Describe(event) + "): " + e + "\n  " +
-                   FormatTable(session.table());
+                   FormatTable(player.table());
     }
     return {};
 }

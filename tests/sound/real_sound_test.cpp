@@ -3,6 +3,7 @@
 // of a cue at a known time calibrates the recording's clock, so that each
 // cue's place in the recording tells when it reached the sink.
 #include "bursts.h"
+#include "game/cues.h"
 #include "platform/wave_player.h"
 #include "pulse_server.h"
 #include "ui/sound_cues.h"
@@ -96,25 +97,24 @@ struct RealSound : ::testing::Test {
 TEST_F(RealSound, EachCueIsHeardWithItsMoveAndWhole)
 {
     const std::vector<Step> steps = {
-        {200, [&] { server.paplay(CuePath("click.wav")); }}, // the known time
-        {900, [&] { cues.PlaySoundCue("click.wav"); }},
-        {1500, [&] { cues.PlaySoundCue("laser.wav"); }},
-        {2100, [&] { cues.PlaySoundCue("clap.wav"); }},
-        {2700, [&] { cues.PlaySoundCue("camera.wav"); }},
+        {200, [&] { server.paplay(CuePath(kHumanLayCue)); }}, // the known time
+        {900, [&] { cues.PlaySoundCue(kHumanLayCue); }},
+        {1500, [&] { cues.PlaySoundCue(kHumanTakeCue); }},
+        {2100, [&] { cues.PlaySoundCue(kComputerLayCue); }},
+        {2700, [&] { cues.PlaySoundCue(kComputerTakeCue); }},
     };
     const std::vector<double> at = play(steps, 5);
     ASSERT_EQ(bursts.size(), 5u);
-    const std::string_view names[] = {"click.wav", "laser.wav", "clap.wav", "camera.wav"};
     for (int i = 1; i <= 4; ++i) {
         const double heardMs =
             1000.0 * static_cast<double>(bursts[i].start - bursts[0].start) / kRate;
         const double latencyMs = heardMs - (at[i] - at[0]);
         std::printf("%-10s reached the sink %6.1f ms after its move, against paplay\n",
-                    names[i - 1].data(), latencyMs);
+                    kCueFiles[i - 1].data(), latencyMs);
         // With its move, not with the next one (moves are 600 ms apart).
-        EXPECT_GT(latencyMs, -100) << names[i - 1];
-        EXPECT_LT(latencyMs, 300) << names[i - 1];
-        EXPECT_NEAR(bursts[i].lengthMs(kRate), lengthMs(names[i - 1]), 15) << names[i - 1];
+        EXPECT_GT(latencyMs, -100) << kCueFiles[i - 1];
+        EXPECT_LT(latencyMs, 300) << kCueFiles[i - 1];
+        EXPECT_NEAR(bursts[i].lengthMs(kRate), lengthMs(kCueFiles[i - 1]), 15) << kCueFiles[i - 1];
     }
 }
 
@@ -122,7 +122,7 @@ TEST_F(RealSound, NothingIsHeardWhileSoundIsOff)
 {
     options.OptSound = false;
     const std::vector<Step> steps = {
-        {200, [&] { server.paplay(CuePath("clap.wav")); }}, // the recording works
+        {200, [&] { server.paplay(CuePath(kComputerLayCue)); }}, // the recording works
         {800,
          [&] {
              for (std::string_view cue : kCueFiles)
@@ -137,14 +137,14 @@ TEST_F(RealSound, NothingIsHeardWhileSoundIsOff)
 TEST_F(RealSound, ANewCueCutsTheOneStillPlayingShort)
 {
     const std::vector<Step> steps = {
-        {200, [&] { cues.PlaySoundCue("laser.wav"); }},
-        {300, [&] { cues.PlaySoundCue("click.wav"); }},
+        {200, [&] { cues.PlaySoundCue(kHumanTakeCue); }},
+        {300, [&] { cues.PlaySoundCue(kHumanLayCue); }},
     };
     play(steps, 1);
     ASSERT_EQ(bursts.size(), 1u);
     // The laser's first 100 ms, then the click: far shorter than the laser.
-    EXPECT_LT(bursts[0].lengthMs(kRate), lengthMs("laser.wav") - 100);
-    EXPECT_GT(bursts[0].lengthMs(kRate), lengthMs("click.wav"));
+    EXPECT_LT(bursts[0].lengthMs(kRate), lengthMs(kHumanTakeCue) - 100);
+    EXPECT_GT(bursts[0].lengthMs(kRate), lengthMs(kHumanLayCue));
 }
 
 // The player in a process of its own: what it prints, how it ends.
@@ -181,14 +181,14 @@ TEST_F(RealSound, BadFilesPlayTheAlertOrNothingAndNeverCrashBlockOrChatter)
         f.write(bytes);
         return f.fileName();
     };
-    QFile good(CuePath("click.wav"));
+    QFile good(CuePath(kHumanLayCue));
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray wave = good.readAll();
     const QString missing = dir.filePath("missing.wav");
     const QString empty = make("empty.wav", {});
     const QString notWave = make("text.wav", "this is not a wave file\n");
     const QString truncated = make("truncated.wav", wave.left(60));
-    const QString directory = dir.filePath("click.wav");
+    const QString directory = dir.filePath("click.wav"); // a folder named as a cue
     ASSERT_TRUE(QDir().mkdir(directory));
     const QString unreadable = make("unreadable.wav", wave);
     QFile::setPermissions(unreadable, QFile::WriteOwner);

@@ -2,11 +2,13 @@
 // and serves a scripted clock and scripted random values.
 #pragma once
 
+#include "game/cues.h"
 #include "game/host.h"
 
 #include <array>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,8 +40,13 @@ public:
         randoms.pop_front();
         return r;
     }
-    int SuitLook(int suit) const override { return looks.at(suit); }
-    void SetSuitLook(int suit, int look) override { looks.at(suit) = look; }
+    // The looks are kept as plain numbers, so that a test can also set one
+    // that no button shows and see the checker catch it.
+    SuitLookValue SuitLook(int suit) const override
+    {
+        return static_cast<SuitLookValue>(looks.at(suit));
+    }
+    void SetSuitLook(int suit, SuitLookValue look) override { looks.at(suit) = look; }
     void SetTimerEnabled(bool on) override { timerEnabled = on; }
     void SetOptionsItemEnabled(bool on) override { optionsItemEnabled = on; }
 
@@ -76,5 +83,11 @@ public:
     // message box would run timer ticks.
     std::function<void()> onMessage;
 };
+
+// Cues by name, to compare with what the fake host heard.
+inline std::vector<std::string> Cues(std::initializer_list<std::string_view> names)
+{
+    return {names.begin(), names.end()};
+}
 
 } // namespace kolvar::testing

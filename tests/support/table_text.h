@@ -1,21 +1,19 @@
 // Tables for tests, written in the one-line notation and laid out on the
-// reference client area of 1000 x 700 pixels.
+// test client area.
 #pragma once
 
 #include "game/layout.h"
 #include "game/notation.h"
+#include "test_client.h"
 
 #include <gtest/gtest.h>
 
 namespace kolvar::testing {
 
-inline constexpr int kClientWidth = 1000;
-inline constexpr int kClientHeight = 700;
-
 inline Table TableFrom(std::string_view line)
 {
     Table t;
-    LayOutTable(t, kClientWidth, kClientHeight);
+    t.Geometry = LayOutTable(kClientWidth, kClientHeight);
     std::string error;
     EXPECT_TRUE(ParseTable(line, t, error)) << error << "\n  in: " << line;
     return t;
@@ -38,16 +36,6 @@ inline std::string HumanHandText(const Table& t)
 inline std::string ComputerHandText(const Table& t)
 {
     return HandText(t.ComputerHand, t.ComputerCount);
-}
-
-// The centre of the visible strip of human card i, where a player clicks it.
-inline float HumanCardX(const Table& t, int i)
-{
-    return t.HumanSlotPos[i].X + 17.5f;
-}
-inline float HumanCardY(const Table& t, int i)
-{
-    return t.HumanSlotPos[i].Y + 50.0f;
 }
 
 } // namespace kolvar::testing

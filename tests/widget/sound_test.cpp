@@ -14,6 +14,15 @@
 namespace kolvar::testing {
 namespace {
 
+// The wave files of the given cues, as the player is asked to play them.
+QStringList names(std::initializer_list<std::string_view> cues)
+{
+    QStringList out;
+    for (std::string_view cue : cues)
+        out << QString::fromUtf8(cue.data(), static_cast<qsizetype>(cue.size()));
+    return out;
+}
+
 struct Sound : ::testing::Test {
     Sound()
     {
@@ -33,7 +42,7 @@ struct Sound : ::testing::Test {
     void clickStock()
     {
         const Table& t = w.table();
-        w.Form_MouseDown(Qt::RightButton, {}, t.StockX + 30.0f, t.StockY + 30.0f);
+        w.Form_MouseDown(Qt::RightButton, {}, t.Geometry.StockX + 30.0f, t.Geometry.StockY + 30.0f);
     }
     void computerMoves()
     {
@@ -49,25 +58,26 @@ TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
 {
     play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
     clickStock();
-    EXPECT_EQ(played, QStringList{"laser.wav"}); // one for three cards
+    EXPECT_EQ(played, names({kHumanTakeCue})); // one for three cards
     played.clear();
 
     play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Jd due=0/3 turn=computer",
          kDiamonds);
     computerMoves();
-    EXPECT_EQ(played, QStringList(3, "camera.wav")); // one for each card
+    EXPECT_EQ(played,
+              names({kComputerTakeCue, kComputerTakeCue, kComputerTakeCue})); // one for each card
     played.clear();
 
     play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd", kDiamonds);
     clickHand(0); // an ace
-    EXPECT_EQ(played, QStringList{"click.wav"});
+    EXPECT_EQ(played, names({kHumanLayCue}));
     w.table().ComputerToMove = true;
     w.table().ComputerDrawDue = 1;
     w.table().HumanDrawDue = 0;
     w.table().CurrentSuit = kClubs;
     w.SetSuitLook(kClubs, kRaised);
     computerMoves(); // the computer's ace of clubs
-    EXPECT_EQ(played, (QStringList{"click.wav", "clap.wav"}));
+    EXPECT_EQ(played, names({kHumanLayCue, kComputerLayCue}));
 }
 
 TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)

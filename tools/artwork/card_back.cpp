@@ -10,10 +10,8 @@
 #include <QPainterPath>
 #include <cmath>
 
-namespace artwork
-{
-namespace
-{
+namespace kolvar::artwork {
+namespace {
 
 const QRect kPanel{4, 4, kBackWidth - 8, kBackHeight - 8};
 constexpr qreal kLatticePitch = 8; // horizontal distance between parallel lines
@@ -104,4 +102,4 @@ QImage renderCardBack()
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

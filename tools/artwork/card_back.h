@@ -3,8 +3,7 @@
 
 #include <QImage>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 inline constexpr int kBackWidth = 70;
 inline constexpr int kBackHeight = 96;
@@ -15,4 +14,4 @@ inline constexpr int kBackHeight = 96;
 // doubling would show.
 QImage renderCardBack();
 
-} // namespace artwork
+} // namespace kolvar::artwork

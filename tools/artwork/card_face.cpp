@@ -13,10 +13,8 @@
 
 #include <QPainter>
 
-namespace artwork
-{
-namespace
-{
+namespace kolvar::artwork {
+namespace {
 
 void drawBorder(QPainter& p)
 {
@@ -39,7 +37,7 @@ void drawAce(QPainter& p, Suit suit)
 {
     const QPointF centre(kCardWidth / 2.0, kCardHeight / 2.0);
     // The ace of spades traditionally carries a bigger pip than the others.
-    drawSuit(p, suit, centre, suit == Suit::Spades ? kAceOfSpadesHeight : kAcePipHeight);
+    drawSuit(p, suit, centre, suit == kSpades ? kAceOfSpadesHeight : kAcePipHeight);
 }
 
 } // namespace
@@ -50,9 +48,9 @@ void drawCardFace(QPainter& p, int rank, Suit suit)
     p.setRenderHint(QPainter::Antialiasing, true);
     drawBorder(p);
 
-    if (rank >= kJack)
+    if (rank >= kSheetJack)
         drawCourtPanel(p, rank, suit);
-    else if (rank == kAce)
+    else if (rank == kSheetAce)
         drawAce(p, suit);
     else
         for (const PipPlace& pip : pipPlaces(rank))
@@ -67,15 +65,15 @@ void drawCardFace(QPainter& p, int rank, Suit suit)
 
 QImage renderCardSheet()
 {
-    QImage sheet(13 * kCardWidth + 1, 4 * kCardHeight + 1, QImage::Format_RGB32);
+    QImage sheet(kSheetKing * kCardWidth + 1, kSuitCount * kCardHeight + 1, QImage::Format_RGB32);
     sheet.fill(kOutsideGrey);
     QPainter p(&sheet);
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 13; ++column) {
+    for (int row = 0; row < kSuitCount; ++row) {
+        for (int column = 0; column < kSheetKing; ++column) {
             p.save();
             p.translate(column * kCardWidth, row * kCardHeight);
             p.setClipRect(QRect(0, 0, kCardWidth, kCardHeight));
-            drawCardFace(p, column + 1, kAllSuits[row]);
+            drawCardFace(p, column + 1, static_cast<Suit>(row));
             p.restore();
         }
     }
@@ -83,4 +81,4 @@ QImage renderCardSheet()
     return sheet.convertToFormat(QImage::Format_RGB888);
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

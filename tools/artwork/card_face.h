@@ -8,8 +8,7 @@
 
 class QPainter;
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 // Draws the face of the card of `rank` (1 = ace ... 13 = king) and `suit`
 // with its top-left corner at the painter's origin, kCardWidth x kCardHeight.
@@ -20,4 +19,4 @@ void drawCardFace(QPainter& painter, int rank, Suit suit);
 // column and row lie outside every cell and are left neutral grey.
 QImage renderCardSheet();
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -5,13 +5,11 @@
 // Every position is symmetric about the card's centre (35, 50).
 #pragma once
 
+#include "game/table.h"
+
 #include <QRect>
 
-namespace artwork
-{
-
-inline constexpr int kCardWidth = 70;
-inline constexpr int kCardHeight = 100;
+namespace kolvar::artwork {
 
 // The corner index: rank letters `kIndexCap` tall on the baseline, a suit
 // pip below them, both centred on kIndexCentreX.
@@ -39,4 +37,4 @@ inline constexpr qreal kAceOfSpadesHeight = 42;
 // covers; it starts just right of the corner index.
 inline constexpr QRect kCourtFrame{17, 4, 36, 92};
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -5,13 +5,12 @@
 
 class QPainter;
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
-// Draws the panel of a court card of the given rank (kJack, kQueen, kKing)
+// Draws the panel of a court card of the given rank (kSheetJack, kSheetQueen, kSheetKing)
 // onto a card whose top-left corner is the painter's origin: a framed cream
 // panel holding a double-headed figure robed in the suit's colour, with the
 // rank letter and a pip in the panel's corner.
 void drawCourtPanel(QPainter& painter, int rank, Suit suit);
 
-} // namespace artwork
+} // namespace kolvar::artwork

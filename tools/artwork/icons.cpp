@@ -1,7 +1,7 @@
 // Draws the icon. Up to 32 pixels the two cards stand upright and overlap,
 // with borders on whole pixels, because a tilted 1-pixel border would blur;
-// from 48 pixels up, and in the scalable icon, they fan out, tilted about a point below them, and carry
-// an "A" in the corner and a soft shadow.
+// from 48 pixels up, and in the scalable icon, they fan out, tilted about a
+// point below them, and carry an "A" in the corner and a soft shadow.
 #include "icons.h"
 
 #include "palette.h"
@@ -14,10 +14,8 @@
 #include <QRegularExpression>
 #include <QSvgGenerator>
 
-namespace artwork
-{
-namespace
-{
+namespace kolvar::artwork {
+namespace {
 
 // A card of the small icons, as the pixels it covers, with its border on
 // whole pixels and its pip centred on `pip`.
@@ -38,16 +36,16 @@ QImage uprightIcon(int size)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     if (size <= 16) {
-        drawUprightCard(p, QRect(0, 0, 9, 13), Suit::Hearts, QPointF(4, 5), 6);
-        drawUprightCard(p, QRect(7, 3, 9, 13), Suit::Spades, QPointF(11.5, 9.5), 7);
+        drawUprightCard(p, QRect(0, 0, 9, 13), kHearts, QPointF(4, 5), 6);
+        drawUprightCard(p, QRect(7, 3, 9, 13), kSpades, QPointF(11.5, 9.5), 7);
         return image;
     }
     const qreal k = size / 32.0;
     const auto px = [k](qreal v) { return qRound(v * k); };
     const QRect back(px(1), px(1), px(18), px(25));
     const QRect front(px(12), px(6), size - px(1) - px(12), px(25));
-    drawUprightCard(p, back, Suit::Hearts, QPointF(6.5 * k, 10 * k), 8.5 * k);
-    drawUprightCard(p, front, Suit::Spades, QPointF(21.5 * k, 18.5 * k), 13 * k);
+    drawUprightCard(p, back, kHearts, QPointF(6.5 * k, 10 * k), 8.5 * k);
+    drawUprightCard(p, front, kSpades, QPointF(21.5 * k, 18.5 * k), 13 * k);
     return image;
 }
 
@@ -90,7 +88,7 @@ void paintFannedIcon(QPainter& p, qreal s)
         Suit suit;
         qreal angle;
         qreal dx;
-    } cards[] = {{Suit::Hearts, -13, -0.04}, {Suit::Spades, 11, 0.04}};
+    } cards[] = {{kHearts, -13, -0.04}, {kSpades, 11, 0.04}};
     for (const auto& c : cards) {
         p.save();
         p.translate(pivot);
@@ -138,4 +136,4 @@ QByteArray renderScalableIcon()
     return text.toUtf8();
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -4,8 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 // The sizes of the icon theme's fixed-size icons.
 inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
@@ -18,4 +17,4 @@ QImage renderIcon(int size);
 // The large icon's drawing as an SVG document, for the scalable icon.
 QByteArray renderScalableIcon();
 
-} // namespace artwork
+} // namespace kolvar::artwork

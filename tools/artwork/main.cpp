@@ -14,13 +14,13 @@
 #include <QImage>
 #include <QTextStream>
 
-namespace
-{
+namespace {
 
 bool save(const QDir& dir, const QString& name, const QImage& image)
 {
     const QString path = dir.filePath(name);
-    if (image.save(path, "PNG")) return true;
+    if (image.save(path, "PNG"))
+        return true;
     QTextStream(stderr) << "kolvar-artwork: cannot write " << path << "\n";
     return false;
 }
@@ -28,7 +28,8 @@ bool save(const QDir& dir, const QString& name, const QImage& image)
 bool saveBytes(const QDir& dir, const QString& name, const QByteArray& bytes)
 {
     QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
     QTextStream(stderr) << "kolvar-artwork: cannot write " << file.fileName() << "\n";
     return false;
 }
@@ -38,7 +39,8 @@ bool saveBytes(const QDir& dir, const QString& name, const QByteArray& bytes)
 int main(int argc, char* argv[])
 {
     // No window is ever shown; drawing needs only the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     const QStringList args = QGuiApplication::arguments();
@@ -52,13 +54,14 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    using namespace artwork;
+    using namespace kolvar;
+    using namespace kolvar::artwork;
     bool ok = save(dir, QStringLiteral("cards.png"), renderCardSheet());
     ok = save(dir, QStringLiteral("back.png"), renderCardBack()) && ok;
-    ok = save(dir, QStringLiteral("suit_diamonds.png"), renderSuitButton(Suit::Diamonds)) && ok;
-    ok = save(dir, QStringLiteral("suit_spades.png"), renderSuitButton(Suit::Spades)) && ok;
-    ok = save(dir, QStringLiteral("suit_hearts.png"), renderSuitButton(Suit::Hearts)) && ok;
-    ok = save(dir, QStringLiteral("suit_clubs.png"), renderSuitButton(Suit::Clubs)) && ok;
+    ok = save(dir, QStringLiteral("suit_diamonds.png"), renderSuitButton(kDiamonds)) && ok;
+    ok = save(dir, QStringLiteral("suit_spades.png"), renderSuitButton(kSpades)) && ok;
+    ok = save(dir, QStringLiteral("suit_hearts.png"), renderSuitButton(kHearts)) && ok;
+    ok = save(dir, QStringLiteral("suit_clubs.png"), renderSuitButton(kClubs)) && ok;
     if (!dir.mkpath(QStringLiteral("icons"))) {
         QTextStream(stderr) << "kolvar-artwork: cannot create " << dir.filePath("icons") << "\n";
         return 1;

@@ -6,8 +6,7 @@
 
 #include <QColor>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 inline const QColor kFaceWhite{255, 255, 255};
 inline const QColor kBorderGrey{64, 64, 64};
@@ -24,4 +23,4 @@ inline const QColor kBackBlueLight{86, 124, 196};
 inline const QColor kButtonWhite{247, 247, 244};
 inline const QColor kOutsideGrey{128, 128, 128};
 
-} // namespace artwork
+} // namespace kolvar::artwork

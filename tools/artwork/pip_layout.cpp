@@ -6,10 +6,8 @@
 
 #include "card_layout.h"
 
-namespace artwork
-{
-namespace
-{
+namespace kolvar::artwork {
+namespace {
 
 struct Spot {
     qreal x;    // kPipLeft, kPipCentre or kPipRight
@@ -59,4 +57,4 @@ QList<PipPlace> pipPlaces(int rank)
     return places;
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

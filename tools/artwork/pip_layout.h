@@ -4,8 +4,7 @@
 #include <QList>
 #include <QPointF>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 struct PipPlace {
     QPointF centre;
@@ -15,4 +14,4 @@ struct PipPlace {
 // The pips of a number card of the given rank (2..10); empty otherwise.
 QList<PipPlace> pipPlaces(int rank);
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -8,10 +8,8 @@
 #include <QFontDatabase>
 #include <QTransform>
 
-namespace artwork
-{
-namespace
-{
+namespace kolvar::artwork {
+namespace {
 
 constexpr qreal kDesignSize = 200; // pixel size the outlines are taken at
 constexpr qreal kInkGap = 0.05;    // gap between letters, in ems
@@ -47,13 +45,13 @@ QPainterPath letterPath(const QFont& font, QChar c)
 QString rankText(int rank)
 {
     switch (rank) {
-    case kAce:
+    case kSheetAce:
         return QStringLiteral("A");
-    case kJack:
+    case kSheetJack:
         return QStringLiteral("J");
-    case kQueen:
+    case kSheetQueen:
         return QStringLiteral("Q");
-    case kKing:
+    case kSheetKing:
         return QStringLiteral("K");
     default:
         return QString::number(rank);
@@ -79,7 +77,8 @@ QPainterPath rankPath(const QString& text, qreal centreX, qreal baselineY, qreal
 
     const qreal sy = capHeight / designCap;
     qreal sx = sy * kCondense;
-    if (ink.width() * sx > maxWidth) sx = maxWidth / ink.width();
+    if (ink.width() * sx > maxWidth)
+        sx = maxWidth / ink.width();
 
     QTransform t;
     t.translate(centreX, baselineY);
@@ -88,4 +87,4 @@ QPainterPath rankPath(const QString& text, qreal centreX, qreal baselineY, qreal
     return t.map(line);
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

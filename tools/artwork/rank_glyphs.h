@@ -6,14 +6,14 @@
 #include <QPainterPath>
 #include <QString>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
-// Ranks run from 1 (ace) to 13 (king), the columns of the card sheet.
-inline constexpr int kAce = 1;
-inline constexpr int kJack = 11;
-inline constexpr int kQueen = 12;
-inline constexpr int kKing = 13;
+// The ranks of the artwork are those of the card sheet's columns, 1 (ace) to
+// 13 (king), not the game's rank codes.
+inline constexpr int kSheetAce = 1;
+inline constexpr int kSheetJack = 11;
+inline constexpr int kSheetQueen = 12;
+inline constexpr int kSheetKing = 13;
 
 QString rankText(int rank);
 
@@ -24,4 +24,4 @@ QString rankText(int rank);
 QPainterPath rankPath(const QString& text, qreal centreX, qreal baselineY, qreal capHeight,
                       qreal maxWidth);
 
-} // namespace artwork
+} // namespace kolvar::artwork

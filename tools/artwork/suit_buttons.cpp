@@ -6,8 +6,7 @@
 
 #include <QPainter>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 QImage renderSuitButton(Suit suit)
 {
@@ -24,4 +23,4 @@ QImage renderSuitButton(Suit suit)
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

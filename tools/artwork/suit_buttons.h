@@ -5,8 +5,7 @@
 
 #include <QImage>
 
-namespace artwork
-{
+namespace kolvar::artwork {
 
 inline constexpr int kButtonWidth = 35;
 inline constexpr int kButtonHeight = 34;
@@ -14,4 +13,4 @@ inline constexpr int kButtonHeight = 34;
 // A 35 x 34 button face: the suit symbol, large and centred, on near-white.
 QImage renderSuitButton(Suit suit);
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -10,10 +10,8 @@
 #include <QPainter>
 #include <QTransform>
 
-namespace artwork
-{
-namespace
-{
+namespace kolvar::artwork {
+namespace {
 
 QPainterPath diamondPath()
 {
@@ -105,12 +103,12 @@ QPainterPath suitPath(Suit suit)
 {
     // Built once per suit; the outlines never change.
     static const QPainterPath paths[] = {diamondPath(), spadePath(), heartPath(), clubPath()};
-    return paths[static_cast<int>(suit)];
+    return paths[suit];
 }
 
 bool isRed(Suit suit)
 {
-    return suit == Suit::Diamonds || suit == Suit::Hearts;
+    return suit == kDiamonds || suit == kHearts;
 }
 
 QColor suitColour(Suit suit)
@@ -123,7 +121,8 @@ void drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal height, bool u
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.scale(height, height);
-    if (upsideDown) t.rotate(180);
+    if (upsideDown)
+        t.rotate(180);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -132,4 +131,4 @@ void drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal height, bool u
     painter.restore();
 }
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -1,8 +1,11 @@
 // The four suit symbols of Kolvar's deck as vector outlines. Every place that
 // shows a suit (the pips on the card faces, the corner indexes, the court
 // panels, the suit buttons and the program icon) draws it through these
-// functions, so a heart is the same heart everywhere.
+// functions, so a heart is the same heart everywhere. The suits are the
+// game's suit codes, which are also the rows of the card sheet.
 #pragma once
+
+#include "game/card.h"
 
 #include <QColor>
 #include <QPainterPath>
@@ -10,13 +13,7 @@
 
 class QPainter;
 
-namespace artwork
-{
-
-// The order of the rows of the card sheet, top to bottom.
-enum class Suit { Diamonds, Spades, Hearts, Clubs };
-
-inline constexpr Suit kAllSuits[] = {Suit::Diamonds, Suit::Spades, Suit::Hearts, Suit::Clubs};
+namespace kolvar::artwork {
 
 // The outline of a suit symbol whose height is 1, centred on the origin,
 // pointing the usual way up (y grows downwards, as on screen).
@@ -30,4 +27,4 @@ bool isRed(Suit suit);
 // 180 degrees when `upsideDown` (as the pips on the lower half of a card are).
 void drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal height, bool upsideDown = false);
 
-} // namespace artwork
+} // namespace kolvar::artwork

@@ -6,24 +6,24 @@
 #include "synth.h"
 
 #include <array>
+#include <string_view>
 
-namespace kolvar::sounds
-{
+namespace kolvar::sounds {
 
-Signal render_click();  // a soft tap of a card on felt
-Signal render_laser();  // a falling pitch sweep
-Signal render_clap();   // a hand clap
-Signal render_camera(); // a camera shutter
+Signal renderClick();  // a soft tap of a card on felt
+Signal renderLaser();  // a falling pitch sweep
+Signal renderClap();   // a hand clap
+Signal renderCamera(); // a camera shutter
 
 struct Cue {
-    const char* file_name;
+    std::string_view fileName; // as game/cues.h names it
     Signal (*render)();
     // The range the rendered length must fall in; checked before writing so a
     // careless change to a cue cannot produce something far too long or short.
-    double min_seconds;
-    double max_seconds;
+    double minSeconds;
+    double maxSeconds;
 };
 
-const std::array<Cue, 4>& all_cues();
+const std::array<Cue, 4>& allCues();
 
 } // namespace kolvar::sounds

@@ -16,46 +16,71 @@
 #include <system_error>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using namespace kolvar::sounds;
 
-constexpr double max_peak = 0.891; // -1 dBFS
-constexpr double max_dc = 0.002;
-constexpr double max_edge = 0.001;
-constexpr std::size_t max_file_bytes = 60 * 1024;
+constexpr double kMaxPeak = 0.891; // -1 dBFS
+constexpr double kMaxDc = 0.002;
+constexpr double kMaxEdge = 0.001;
+constexpr std::size_t kMaxFileBytes = 60 * 1024;
 
 bool fail(const Cue& cue, const std::string& why)
 {
-    std::fprintf(stderr, "kolvar-sounds: %s: %s\n", cue.file_name, why.c_str());
+    std::fprintf(stderr, "kolvar-sounds: %s: %s\n", std::string(cue.fileName).c_str(), why.c_str());
     return false;
 }
 
-bool check_signal(const Cue& cue, const Signal& s)
+bool checkSignal(const Cue& cue, const Signal& s)
 {
-    const double seconds = static_cast<double>(s.size()) / sample_rate;
-    if (seconds < cue.min_seconds || seconds > cue.max_seconds)
+    const double seconds = static_cast<double>(s.size()) / kSampleRate;
+    if (seconds < cue.minSeconds || seconds > cue.maxSeconds)
         return fail(cue, "length " + std::to_string(seconds) + " s out of range");
     for (double x : s)
-        if (!std::isfinite(x)) return fail(cue, "non-finite sample");
-    if (peak_of(s) > max_peak) return fail(cue, "peak above -1 dBFS");
-    if (std::abs(mean_of(s)) > max_dc) return fail(cue, "DC offset " + std::to_string(mean_of(s)));
-    if (std::abs(s.front()) > max_edge || std::abs(s.back()) > max_edge)
+        if (!std::isfinite(x))
+            return fail(cue, "non-finite sample");
+    if (peakOf(s) > kMaxPeak)
+        return fail(cue, "peak above -1 dBFS");
+    if (std::abs(meanOf(s)) > kMaxDc)
+        return fail(cue, "DC offset " + std::to_string(meanOf(s)));
+    if (std::abs(s.front()) > kMaxEdge || std::abs(s.back()) > kMaxEdge)
         return fail(cue, "does not start and end in silence");
     return true;
 }
 
-bool check_file(const Cue& cue, const std::filesystem::path& path,
-                const std::vector<std::uint8_t>& expected)
+bool checkFile(const Cue& cue, const std::filesystem::path& path,
+               const std::vector<std::uint8_t>& expected)
 {
-    const std::vector<std::uint8_t> bytes = read_file(path);
-    if (bytes != expected) return fail(cue, "file on disk differs from what was rendered");
-    const auto info = decode_wave(bytes);
-    if (!info) return fail(cue, "not a canonical 44-byte-header WAVE file");
-    if (info->format != 1 || info->channels != 1 || info->bits_per_sample != 16 ||
-        info->sample_rate != static_cast<std::uint32_t>(sample_rate))
+    const std::vector<std::uint8_t> bytes = readFile(path);
+    if (bytes != expected)
+        return fail(cue, "file on disk differs from what was rendered");
+    const auto info = decodeWave(bytes);
+    if (!info)
+        return fail(cue, "not a canonical 44-byte-header WAVE file");
+    if (info->format != 1 || info->channels != 1 || info->bitsPerSample != 16 ||
+        info->sampleRate != static_cast<std::uint32_t>(kSampleRate))
         return fail(cue, "not 44100 Hz 16-bit mono PCM");
+    return true;
+}
+
+// Renders, checks, writes and reads back one cue; false, with the reason on
+// standard error, if any step fails.
+bool writeCue(const Cue& cue, const std::filesystem::path& dir)
+{
+    const Signal s = cue.render();
+    if (!checkSignal(cue, s))
+        return false;
+    const std::vector<std::uint8_t> bytes = encodeWave(s, static_cast<std::uint32_t>(kSampleRate));
+    if (bytes.size() > kMaxFileBytes)
+        return fail(cue, "file larger than 60 KB");
+    const std::filesystem::path path = dir / cue.fileName;
+    if (!writeFile(path, bytes))
+        return fail(cue, "cannot write " + path.string());
+    if (!checkFile(cue, path, bytes))
+        return false;
+    std::printf("%-11s %5.0f ms  peak %5.2f dBFS  %6zu bytes\n", std::string(cue.fileName).c_str(),
+                1000.0 * static_cast<double>(s.size()) / kSampleRate, 20.0 * std::log10(peakOf(s)),
+                bytes.size());
     return true;
 }
 
@@ -75,32 +100,8 @@ int main(int argc, char** argv)
                      ec.message().c_str());
         return 1;
     }
-
     bool ok = true;
-    for (const Cue& cue : all_cues()) {
-        const Signal s = cue.render();
-        if (!check_signal(cue, s)) {
-            ok = false;
-            continue;
-        }
-        const std::vector<std::uint8_t> bytes =
-            encode_wave(s, static_cast<std::uint32_t>(sample_rate));
-        if (bytes.size() > max_file_bytes) {
-            ok = fail(cue, "file larger than 60 KB");
-            continue;
-        }
-        const std::filesystem::path path = dir / cue.file_name;
-        if (!write_file(path, bytes)) {
-            ok = fail(cue, "cannot write " + path.string());
-            continue;
-        }
-        if (!check_file(cue, path, bytes)) {
-            ok = false;
-            continue;
-        }
-        std::printf("%-11s %5.0f ms  peak %5.2f dBFS  %6zu bytes\n", cue.file_name,
-                    1000.0 * static_cast<double>(s.size()) / sample_rate,
-                    20.0 * std::log10(peak_of(s)), bytes.size());
-    }
+    for (const Cue& cue : allCues())
+        ok = writeCue(cue, dir) && ok;
     return ok ? 0 : 1;
 }

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace kolvar::sounds
-{
+namespace kolvar::sounds {
 
-std::size_t samples_for(double seconds)
+std::size_t samplesFor(double seconds)
 {
-    return static_cast<std::size_t>(std::lround(seconds * sample_rate));
+    return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
 }
 
 Noise::Noise(std::uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ull) {}
@@ -39,25 +38,25 @@ Biquad::Biquad(double b0, double b1, double b2, double a0, double a1, double a2)
 {
 }
 
-Biquad Biquad::lowpass(double cutoff_hz, double q)
+Biquad Biquad::lowpass(double cutoffHz, double q)
 {
-    const double w = 2.0 * pi * cutoff_hz / sample_rate;
+    const double w = 2.0 * kPi * cutoffHz / kSampleRate;
     const double alpha = std::sin(w) / (2.0 * q);
     const double c = std::cos(w);
     return {(1 - c) / 2, 1 - c, (1 - c) / 2, 1 + alpha, -2 * c, 1 - alpha};
 }
 
-Biquad Biquad::highpass(double cutoff_hz, double q)
+Biquad Biquad::highpass(double cutoffHz, double q)
 {
-    const double w = 2.0 * pi * cutoff_hz / sample_rate;
+    const double w = 2.0 * kPi * cutoffHz / kSampleRate;
     const double alpha = std::sin(w) / (2.0 * q);
     const double c = std::cos(w);
     return {(1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha};
 }
 
-Biquad Biquad::bandpass(double centre_hz, double q)
+Biquad Biquad::bandpass(double centreHz, double q)
 {
-    const double w = 2.0 * pi * centre_hz / sample_rate;
+    const double w = 2.0 * kPi * centreHz / kSampleRate;
     const double alpha = std::sin(w) / (2.0 * q);
     const double c = std::cos(w);
     return {alpha, 0, -alpha, 1 + alpha, -2 * c, 1 - alpha};
@@ -81,66 +80,69 @@ Signal Biquad::process(const Signal& in)
     return out;
 }
 
-double exp_decay(double t, double tau)
+double expDecay(double t, double tau)
 {
     return std::exp(-t / tau);
 }
 
-void shape_attack_decay(Signal& s, double attack, double tau)
+void shapeAttackDecay(Signal& s, double attack, double tau)
 {
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = time_of(i);
-        const double rise = t < attack ? 0.5 - 0.5 * std::cos(pi * t / attack) : 1.0;
-        s[i] *= rise * exp_decay(t, tau);
+        const double t = timeOf(i);
+        const double rise = t < attack ? 0.5 - 0.5 * std::cos(kPi * t / attack) : 1.0;
+        s[i] *= rise * expDecay(t, tau);
     }
 }
 
-Signal damped_sine(double freq_hz, double tau, double duration)
+Signal dampedSine(double freqHz, double tau, double duration)
 {
-    Signal out(samples_for(duration));
+    Signal out(samplesFor(duration));
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = time_of(i);
-        out[i] = std::sin(2.0 * pi * freq_hz * t) * exp_decay(t, tau);
+        const double t = timeOf(i);
+        out[i] = std::sin(2.0 * kPi * freqHz * t) * expDecay(t, tau);
     }
     return out;
 }
 
-void mix_into(Signal& dst, const Signal& src, std::size_t offset, double gain)
+void mixInto(Signal& dst, const Signal& src, std::size_t offset, double gain)
 {
-    if (dst.size() < offset + src.size()) dst.resize(offset + src.size(), 0.0);
+    if (dst.size() < offset + src.size())
+        dst.resize(offset + src.size(), 0.0);
     for (std::size_t i = 0; i < src.size(); ++i)
         dst[offset + i] += gain * src[i];
 }
 
-double mean_of(const Signal& s)
+double meanOf(const Signal& s)
 {
-    if (s.empty()) return 0.0;
+    if (s.empty())
+        return 0.0;
     double sum = 0.0;
     for (double x : s)
         sum += x;
     return sum / static_cast<double>(s.size());
 }
 
-void remove_dc(Signal& s)
+void removeDc(Signal& s)
 {
-    const double m = mean_of(s);
+    const double m = meanOf(s);
     for (double& x : s)
         x -= m;
 }
 
-void fade_edges(Signal& s, double fade_in, double fade_out)
+void fadeEdges(Signal& s, double fadeIn, double fadeOut)
 {
-    const std::size_t n_in = std::min(samples_for(fade_in), s.size());
-    const std::size_t n_out = std::min(samples_for(fade_out), s.size());
+    const std::size_t fadeInSamples = std::min(samplesFor(fadeIn), s.size());
+    const std::size_t fadeOutSamples = std::min(samplesFor(fadeOut), s.size());
     // Gains run from 0 at the very first and very last sample up to 1.
-    for (std::size_t i = 0; i < n_in; ++i)
-        s[i] *= 0.5 - 0.5 * std::cos(pi * static_cast<double>(i) / static_cast<double>(n_in));
-    for (std::size_t i = 0; i < n_out; ++i)
-        s[s.size() - 1 - i] *=
-            0.5 - 0.5 * std::cos(pi * static_cast<double>(i) / static_cast<double>(n_out));
+    for (std::size_t i = 0; i < fadeInSamples; ++i)
+        s[i] *=
+            0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(fadeInSamples));
+    for (std::size_t i = 0; i < fadeOutSamples; ++i)
+        s[s.size() - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) /
+                                                    static_cast<double>(fadeOutSamples));
 }
 
-double peak_of(const Signal& s)
+double peakOf(const Signal& s)
 {
     double p = 0.0;
     for (double x : s)
@@ -148,23 +150,24 @@ double peak_of(const Signal& s)
     return p;
 }
 
-void normalise(Signal& s, double target_peak)
+void normalise(Signal& s, double targetPeak)
 {
-    const double p = peak_of(s);
-    if (p <= 0.0) return;
-    const double g = target_peak / p;
+    const double p = peakOf(s);
+    if (p <= 0.0)
+        return;
+    const double g = targetPeak / p;
     for (double& x : s)
         x *= g;
 }
 
-void finish(Signal& s, double fade_in, double fade_out, double target_peak)
+void finish(Signal& s, double fadeIn, double fadeOut, double targetPeak)
 {
     // Removing DC first and fading after means the ends reach exactly zero;
     // the fades themselves move the mean only negligibly. Normalising last
     // guarantees the peak whatever the earlier steps did.
-    remove_dc(s);
-    fade_edges(s, fade_in, fade_out);
-    normalise(s, target_peak);
+    removeDc(s);
+    fadeEdges(s, fadeIn, fadeOut);
+    normalise(s, targetPeak);
 }
 
 } // namespace kolvar::sounds

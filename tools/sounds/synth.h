@@ -8,27 +8,25 @@
 #include <cstdint>
 #include <vector>
 
-namespace kolvar::sounds
-{
+namespace kolvar::sounds {
 
-constexpr double sample_rate = 44100.0;
-constexpr double pi = 3.14159265358979323846;
+constexpr double kSampleRate = 44100.0;
+constexpr double kPi = 3.14159265358979323846;
 
 using Signal = std::vector<double>;
 
 // Number of samples covering the given duration.
-std::size_t samples_for(double seconds);
+std::size_t samplesFor(double seconds);
 
 // Time in seconds of sample index i.
-inline double time_of(std::size_t i)
+inline double timeOf(std::size_t i)
 {
-    return static_cast<double>(i) / sample_rate;
+    return static_cast<double>(i) / kSampleRate;
 }
 
 // White noise from a fixed seed (xorshift64*), so every run renders the same
 // bytes on every machine.
-class Noise
-{
+class Noise {
 public:
     explicit Noise(std::uint64_t seed);
     // Next value, uniform in [-1, 1).
@@ -40,13 +38,12 @@ private:
 };
 
 // A second-order filter (the usual audio-cookbook biquads) run sample by sample.
-class Biquad
-{
+class Biquad {
 public:
-    static Biquad lowpass(double cutoff_hz, double q);
-    static Biquad highpass(double cutoff_hz, double q);
+    static Biquad lowpass(double cutoffHz, double q);
+    static Biquad highpass(double cutoffHz, double q);
     // Constant 0 dB peak gain at the centre frequency.
-    static Biquad bandpass(double centre_hz, double q);
+    static Biquad bandpass(double centreHz, double q);
 
     double process(double x);
     Signal process(const Signal& in);
@@ -58,32 +55,32 @@ private:
 };
 
 // exp(-t / tau): the natural decay of a struck or plucked object.
-double exp_decay(double t, double tau);
+double expDecay(double t, double tau);
 
 // Multiplies the signal by an attack/decay envelope: a raised-cosine rise over
 // attack seconds, then exponential decay with time constant tau.
-void shape_attack_decay(Signal& s, double attack, double tau);
+void shapeAttackDecay(Signal& s, double attack, double tau);
 
 // A decaying sine "ping" (a resonance of wood, metal or a table top).
-Signal damped_sine(double freq_hz, double tau, double duration);
+Signal dampedSine(double freqHz, double tau, double duration);
 
 // Adds src * gain into dst starting at sample offset, growing dst if needed.
-void mix_into(Signal& dst, const Signal& src, std::size_t offset, double gain);
+void mixInto(Signal& dst, const Signal& src, std::size_t offset, double gain);
 
 // Subtracts the mean so the cue carries no DC offset.
-void remove_dc(Signal& s);
+void removeDc(Signal& s);
 
 // Raised-cosine fades over the first and last few milliseconds, so playback
 // starts and stops without a click.
-void fade_edges(Signal& s, double fade_in, double fade_out);
+void fadeEdges(Signal& s, double fadeIn, double fadeOut);
 
-// Scales the signal so its largest magnitude equals target_peak.
-void normalise(Signal& s, double target_peak);
+// Scales the signal so its largest magnitude equals targetPeak.
+void normalise(Signal& s, double targetPeak);
 
-double peak_of(const Signal& s);
-double mean_of(const Signal& s);
+double peakOf(const Signal& s);
+double meanOf(const Signal& s);
 
 // DC removal, edge fades and normalisation, in the order that keeps all three.
-void finish(Signal& s, double fade_in, double fade_out, double target_peak);
+void finish(Signal& s, double fadeIn, double fadeOut, double targetPeak);
 
 } // namespace kolvar::sounds

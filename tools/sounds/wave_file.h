@@ -8,31 +8,29 @@
 #include <optional>
 #include <vector>
 
-namespace kolvar::sounds
-{
+namespace kolvar::sounds {
 
 // The header fields that matter when checking a file we wrote.
 struct WaveInfo {
     std::uint16_t format = 0; // 1 = integer PCM
     std::uint16_t channels = 0;
-    std::uint32_t sample_rate = 0;
-    std::uint16_t bits_per_sample = 0;
+    std::uint32_t sampleRate = 0;
+    std::uint16_t bitsPerSample = 0;
     std::vector<std::int16_t> samples;
 };
 
 // Converts samples in [-1, 1] to 16-bit PCM (rounded, clamped) and wraps them
 // in a complete WAVE file image.
-std::vector<std::uint8_t> encode_wave(const std::vector<double>& samples,
-                                      std::uint32_t sample_rate);
+std::vector<std::uint8_t> encodeWave(const std::vector<double>& samples, std::uint32_t sampleRate);
 
-// Parses a file image produced by encode_wave; nullopt if the canonical
+// Parses a file image produced by encodeWave; nullopt if the canonical
 // 44-byte layout or its sizes do not hold.
-std::optional<WaveInfo> decode_wave(const std::vector<std::uint8_t>& bytes);
+std::optional<WaveInfo> decodeWave(const std::vector<std::uint8_t>& bytes);
 
 // Writes the bytes to disk; false if the file could not be written completely.
-bool write_file(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 // Reads a whole file; empty if it could not be read.
-std::vector<std::uint8_t> read_file(const std::filesystem::path& path);
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
 
 } // namespace kolvar::sounds

@@ -1,7 +1,9 @@
 // The four suit buttons. Their raised-or-flat look is the record of whether a
 // suit is named: one raised button shows CurrentSuit; all four flat means the
 // human has still to name one, and meanwhile the computer waits. The look
-// lives in the buttons themselves and is read and set through the Host.
+// lives in the buttons themselves and is read and set through the Host. Both
+// sides' moves and the new game show the suit on them; the human names one
+// with a click.
 #pragma once
 
 #include "game/host.h"

@@ -1,5 +1,5 @@
 // The suit buttons: showing the current suit and taking the human's choice.
-#include "human/suit_buttons.h"
+#include "game/suit_buttons.h"
 
 namespace kolvar {
 
@@ -28,7 +28,7 @@ void ClickSuitButton(Table& t, Host& host, int16_t suit)
 {
     if (!t.SuitPickOpen)
         return;
-    const int look = 1 - host.SuitLook(suit);
+    const SuitLookValue look = host.SuitLook(suit) == kRaised ? kFlat : kRaised;
     host.SetSuitLook(suit, look);
     for (int s = 0; s < kSuitCount; ++s)
         if (s != suit)

@@ -2,11 +2,9 @@
 // or the other, and what it counts agrees with the table.
 #include "random_player.h"
 
-#include "game/invariants.h"
-
 #include <gtest/gtest.h>
 
-namespace kolvar::bench {
+namespace kolvar::testing {
 namespace {
 
 GameTally play(uint64_t seed, int games)
@@ -15,7 +13,7 @@ GameTally play(uint64_t seed, int games)
     GameTally tally;
     for (int g = 0; g < games; ++g) {
         player.playGame(tally);
-        const std::string broken = CheckInvariants(player.table());
+        const std::string broken = player.session().check();
         EXPECT_EQ(broken, "") << "seed " << seed << ", game " << g;
     }
     return tally;
@@ -54,4 +52,4 @@ TEST(RandomPlayer, EveryGameHasMovesAndTheHandsGrowOnlyByTakes)
 }
 
 } // namespace
-} // namespace kolvar::bench
+} // namespace kolvar::testing

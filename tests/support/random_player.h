@@ -1,21 +1,21 @@
-// A seeded random player who plays whole games against the computer through
-// the rules' public entry points, with the FakeHost as the window: it names a
+// A seeded random player who plays whole games against the computer in a
+// Session (session.h), with the fake host as the window: it names a
 // suit when one is due, lays a random card that the rules admit or now and
 // then takes from the stock instead, and lets the computer's second pass
 // between turns. Between games it sometimes switches who opens.
 //
 // It counts what happened, so that the core benchmark can report moves per
-// second and the signature can show any change of the rules' behaviour.
+// second and the signature (core.Signature) can show any change of the
+// rules' behaviour.
 #pragma once
 
-#include "fake_host.h"
-#include "game/options.h"
 #include "game/table.h"
+#include "session.h"
 #include "split_mix.h"
 
 #include <cstdint>
 
-namespace kolvar::bench {
+namespace kolvar::testing {
 
 struct GameTally {
     long games = 0; // games dealt
@@ -37,7 +37,8 @@ public:
     // Deals a new game and plays it to its end, adding to `tally`.
     void playGame(GameTally& tally);
 
-    const Table& table() const { return t_; }
+    const Session& session() const { return session_; }
+    const Table& table() const { return session_.table(); }
 
 private:
     // One event: a suit button, a click on the table or a timer tick.
@@ -45,10 +46,8 @@ private:
     void humanTurn();
     void countStep(int redrawsBefore, int cardsBefore, GameTally& tally);
 
-    testing::SplitMix rng_;
-    Table t_;
-    Options options_;
-    testing::FakeHost host_;
+    SplitMix rng_;
+    Session session_;
 };
 
-} // namespace kolvar::bench
+} // namespace kolvar::testing

@@ -1,0 +1,83 @@
+// Handing each event to the rules as the main window would, and the check
+// made after it.
+#include "session.h"
+
+#include "computer/computer_turn.h"
+#include "game/invariants.h"
+#include "game/new_game.h"
+#include "game/suit_buttons.h"
+#include "human/table_click.h"
+#include "test_client.h"
+
+namespace kolvar::testing {
+
+std::string CheckSession(const Table& t, const FakeHost& host)
+{
+    if (auto e = CheckInvariants(t, host); !e.empty())
+        return e;
+    if (t.NestedMovesBlocked)
+        return "a move is still marked as running";
+    if (t.GameInProgress != host.timerEnabled)
+        return "the timer does not run exactly while a game is in progress";
+    if (t.GameInProgress == host.optionsItemEnabled)
+        return "the options item is not locked exactly while a game is in progress";
+    return {};
+}
+
+Session::Session()
+{
+    host_.onMessage = [this] {
+        if (messageOpen_ || !whileMessageOpen)
+            return;
+        messageOpen_ = true;
+        whileMessageOpen();
+        messageOpen_ = false;
+    };
+    Form_Load(t_, options_, host_, kClientWidth, kClientHeight);
+}
+
+void Session::tick(uint32_t ms)
+{
+    host_.now = static_cast<int32_t>(static_cast<uint32_t>(host_.now) + ms);
+    if (host_.timerEnabled)
+        Timer1_Timer(t_, host_);
+}
+
+void Session::click(float x, float y)
+{
+    Form_MouseDown(t_, host_, x, y);
+}
+
+void Session::clickCard(int i)
+{
+    click(HumanCardX(t_, i), HumanCardY(t_, i));
+}
+
+void Session::clickStock(float dx, float dy)
+{
+    click(t_.Geometry.StockX + dx, t_.Geometry.StockY + dy);
+}
+
+void Session::clickSuitButton(int suit)
+{
+    ClickSuitButton(t_, host_, static_cast<int16_t>(suit));
+}
+
+void Session::newGame()
+{
+    JocNou_Click(t_, options_, host_);
+}
+
+void Session::toggleHumanFirst()
+{
+    if (host_.optionsItemEnabled)
+        options_.OptHumanFirst = !options_.OptHumanFirst;
+}
+
+void Session::toggleSound()
+{
+    if (host_.optionsItemEnabled)
+        options_.OptSound = !options_.OptSound;
+}
+
+} // namespace kolvar::testing

@@ -1,0 +1,66 @@
+// One game driven through the rules' public entry points, with the fake host
+// as the window: what the soak test, the fuzzer and the benchmarks' random
+// player do to the game, each by its own choice of events. Time passes and
+// the timer ticks; the player clicks on the table (on a card, on the stock,
+// anywhere), on a suit button, deals a new game, and switches an option
+// between games.
+//
+// A real message box runs its own event loop, and the timer ticks in it: a
+// message opened by a move runs `whileMessageOpen` (nothing, unless set),
+// but never again from inside itself.
+#pragma once
+
+#include "fake_host.h"
+#include "game/options.h"
+#include "game/table.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kolvar::testing {
+
+// Empty while the table is sound (CheckInvariants, the suit buttons
+// included) and the window agrees with it: the timer runs and the options
+// item is locked exactly while a game is in progress, and no move is still
+// marked as running. Otherwise the first thing found wrong.
+std::string CheckSession(const Table& t, const FakeHost& host);
+
+class Session {
+public:
+    // The window has loaded, on the test client area; no game is dealt.
+    Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Table& table() { return t_; }
+    const Table& table() const { return t_; }
+    FakeHost& host() { return host_; }
+    const FakeHost& host() const { return host_; }
+    Options& options() { return options_; }
+
+    // `ms` pass (the tick count wraps round), then the timer ticks if it runs.
+    void tick(uint32_t ms);
+    void click(float x, float y);
+    // The middle of the visible strip of human card i.
+    void clickCard(int i);
+    // At (dx, dy) from the stock's top-left corner.
+    void clickStock(float dx, float dy);
+    void clickSuitButton(int suit);
+    void newGame();
+    // As the options window does, so only while the options item is enabled.
+    void toggleHumanFirst();
+    void toggleSound();
+
+    std::string check() const { return CheckSession(t_, host_); }
+
+    std::function<void()> whileMessageOpen;
+
+private:
+    Table t_;
+    Options options_;
+    FakeHost host_;
+    bool messageOpen_ = false;
+};
+
+} // namespace kolvar::testing
