@@ -46,14 +46,19 @@ CanberraPlayer::CanberraPlayer(std::function<void()> alert)
 
 CanberraPlayer::~CanberraPlayer()
 {
+    if (opener_.joinable())
+        opener_.join();
     if (context_)
         ca_context_destroy(context_);
 }
 
+// Opening loads the backend and connects to the sound server, some
+// milliseconds that the game's thread need not wait. Every call on a context
+// holds its lock, so a cue played meanwhile waits for the opening to finish.
 void CanberraPlayer::prepare()
 {
-    if (context_)
-        ca_context_open(context_);
+    if (context_ && !opener_.joinable())
+        opener_ = std::thread([context = context_] { ca_context_open(context); });
 }
 
 void CanberraPlayer::play(const QString& path)

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <thread>
 
 struct ca_context;
 
@@ -19,7 +20,7 @@ public:
     // Starts the file at `path` and returns at once.
     virtual void play(const QString& path) = 0;
     // Gets ready to play, so that the first cue starts at once; called
-    // when the game's window is up.
+    // once the game's window is up, before the first cue.
     virtual void prepare() {}
 };
 
@@ -33,7 +34,8 @@ public:
     CanberraPlayer& operator=(const CanberraPlayer&) = delete;
 
     void play(const QString& path) override;
-    // Connects to the sound server (or finds there is none).
+    // Connects to the sound server (or finds there is none) on a thread of
+    // its own; a cue played meanwhile waits for it.
     void prepare() override;
 
 private:
@@ -41,6 +43,7 @@ private:
 
     ca_context* context_ = nullptr;
     std::function<void()> alert_;
+    std::thread opener_;
 };
 
 } // namespace kolvar

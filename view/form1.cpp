@@ -40,10 +40,11 @@ QString text(std::string_view s)
 Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
 {
     setWindowTitle("Have fun!!");
+    // The window system's small sizes; menus and docks take the larger ones
+    // from the icon theme. The sizes given spare reading each file up front.
     QIcon icon;
-    for (const char* file :
-         {":/icons/kolvar-16.png", ":/icons/kolvar-32.png", ":/icons/kolvar-256.png"})
-        icon.addFile(file);
+    for (int size : {16, 32, 64})
+        icon.addFile(QString(":/icons/kolvar-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     buildMenus();
     Timer1.setInterval(kTimerIntervalMs);
@@ -83,7 +84,6 @@ void Form1::buildPictures()
     surface_ = new PictureBox(this, client, kTableColour);
     setCentralWidget(surface_);
     connect(surface_, &PictureBox::mouseDown, this, &Form1::Form_MouseDown);
-    surface_->installEventFilter(this);
 
     auto holder = [this](const char* name, const QImage& picture) {
         auto* box = new PictureBox(this, picture.size(), Qt::white);
@@ -132,6 +132,9 @@ void Form1::Form_Load()
 
 void Form1::JocNou_Click()
 {
+    // The first game's cues find the sound server ready; the window came up
+    // without waiting for it.
+    cues_.prepare();
     kolvar::JocNou_Click(table_, options_, *this);
 }
 
@@ -206,17 +209,6 @@ void Form1::closeEvent(QCloseEvent* event)
             window->hide();
     event->accept();
     QCoreApplication::quit();
-}
-
-// The sound server is connected to once the table's first frame is on
-// screen, so that the window comes up without waiting for it.
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == surface_ && event->type() == QEvent::Paint) {
-        surface_->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { cues_.prepare(); });
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::RedrawTable()

@@ -96,6 +96,7 @@ struct RealSound : ::testing::Test {
 
 TEST_F(RealSound, EachCueIsHeardWithItsMoveAndWhole)
 {
+    cues.prepare(); // as the game does at its first deal
     const std::vector<Step> steps = {
         {200, [&] { server.paplay(CuePath(kHumanLayCue)); }}, // the known time
         {900, [&] { cues.PlaySoundCue(kHumanLayCue); }},

@@ -23,10 +23,14 @@ TEST(Form1Window, OpensAsTheScreenSizedTable)
     EXPECT_EQ(w.size(), w.screen()->size());
     EXPECT_EQ(w.surface().image().size(), w.surface().size());
     // The window manager shows the game's own icon.
-    const QImage icon = QImage(":/icon32.png").convertToFormat(QImage::Format_RGB32);
-    const QImage shown =
-        w.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_TRUE(SamePixels(shown, {0, 0}, icon, icon.rect()));
+    for (int size : {16, 32, 64}) {
+        const QImage icon = QImage(QString(":/icons/kolvar-%1.png").arg(size))
+                                .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        const QImage shown =
+            w.windowIcon().pixmap(size, size).toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(SamePixels(shown, {0, 0}, icon, icon.rect())) << size;
+    }
     EXPECT_EQ(w.timer().interval(), 50);
     EXPECT_FALSE(w.timer().isActive());
     EXPECT_TRUE(w.options().OptHumanFirst);
