@@ -1,0 +1,81 @@
+// Play keys as the clicks they stand for.
+#include "human/table_keys.h"
+
+#include "game/suit_buttons.h"
+#include "human/table_click.h"
+
+#include <algorithm>
+
+namespace kolvar {
+namespace {
+
+// Where a player clicks the card: the middle of the strip of it that shows.
+void clickCard(Table& t, Host& host, int16_t index)
+{
+    const auto& slots = t.Geometry.HumanSlotPos;
+    const bool last = index == t.HumanCount - 1;
+    const float strip = last ? kCardWidth : static_cast<float>(slots[index + 1].X - slots[index].X);
+    Form_MouseDown(t, host, slots[index].X + strip / 2, slots[index].Y + kCardHeight / 2.0f);
+}
+
+void clickStock(Table& t, Host& host)
+{
+    const TableGeometry& g = t.Geometry;
+    Form_MouseDown(t, host, g.StockX + kCardWidth / 2.0f, g.StockY + kCardHeight / 2.0f);
+}
+
+int16_t movedSelection(int16_t index, TableKey key, int16_t count)
+{
+    switch (key) {
+    case TableKey::Previous:
+        return static_cast<int16_t>(std::max(index - 1, 0));
+    case TableKey::Next:
+        return static_cast<int16_t>(std::min(index + 1, count - 1));
+    case TableKey::First:
+        return 0;
+    case TableKey::Last:
+        return static_cast<int16_t>(count - 1);
+    default:
+        return index;
+    }
+}
+
+} // namespace
+
+void KeepInHand(HandSelection& selection, const Table& t)
+{
+    selection.index =
+        static_cast<int16_t>(std::clamp<int>(selection.index, 0, std::max(t.HumanCount - 1, 0)));
+}
+
+void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key, int16_t suit)
+{
+    if (!t.GameInProgress)
+        return;
+    KeepInHand(selection, t);
+    if (!selection.shown) {
+        selection.shown = true; // the outline appears with the first play key
+        host.RedrawTable();
+    }
+    switch (key) {
+    case TableKey::Lay:
+        if (t.HumanCount > 0)
+            clickCard(t, host, selection.index);
+        break;
+    case TableKey::Take:
+        clickStock(t, host);
+        break;
+    case TableKey::Suit:
+        ClickSuitButton(t, host, suit);
+        break;
+    default:
+        if (t.ComputerToMove || t.HumanCount == 0)
+            return;
+        selection.index = movedSelection(selection.index, key, t.HumanCount);
+        host.RedrawTable();
+        return;
+    }
+    KeepInHand(selection, t);
+}
+
+} // namespace kolvar

@@ -1,0 +1,41 @@
+// The human's turn from the keyboard. A selection moves along the hand, and
+// each play key stands for a click: laying is a click on the middle of the
+// selected card's visible strip, taking a click on the stock, a digit a
+// click on a suit button. So a key goes the very same way through the rules
+// as its click, with the same filters and the same reminder.
+#pragma once
+
+#include "game/host.h"
+#include "game/table.h"
+
+namespace kolvar {
+
+// The card of the hand that the keys act on, and whether it is shown: from
+// the first play key until the next mouse click on the table.
+struct HandSelection {
+    int16_t index = 0;
+    bool shown = false;
+};
+
+enum class TableKey {
+    Previous, // Left
+    Next,     // Right
+    First,    // Home
+    Last,     // End
+    Lay,      // Enter, Space
+    Take,     // Down, T
+    Suit,     // 1..4: the suit buttons in their order on screen
+};
+
+// Acts on one play key; `suit` is the suit button's suit for TableKey::Suit.
+// Outside a game nothing happens, and while the computer is to move the
+// selection stays. The table is redrawn when the selection moves or first
+// shows; a move redraws it itself.
+void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key, int16_t suit = 0);
+
+// Keeps the selection on a card of the hand as the hand changes: after a lay,
+// the card that slid into its place (or the new last card); after a take,
+// the same card.
+void KeepInHand(HandSelection& selection, const Table& t);
+
+} // namespace kolvar

@@ -1,0 +1,167 @@
+// The play keys: each does exactly what the click it stands for does, from
+// the same tables as the click tests; and the selection keeps to the hand.
+#include "fake_host.h"
+#include "game/card_names.h"
+#include "game/suit_buttons.h"
+#include "human/table_click.h"
+#include "human/table_keys.h"
+#include "table_text.h"
+
+#include <set>
+
+namespace kolvar::testing {
+namespace {
+
+// A table and what the window saw of it, after a click or after a key.
+struct Played {
+    Table t;
+    FakeHost host;
+
+    Played(std::string_view line, int raisedSuit) : t(TableFrom(line))
+    {
+        if (raisedSuit >= 0)
+            host.raise(raisedSuit);
+    }
+    std::string seen() const
+    {
+        std::string out = FormatTable(t) + " | looks";
+        for (int look : host.looks)
+            out += ' ' + std::to_string(look);
+        for (const Message& m : host.messages)
+            out += " | " + m.title + ": " + m.text;
+        for (const std::string& cue : host.cues)
+            out += " | " + cue;
+        return out + " | redraws " + std::to_string(host.redraws);
+    }
+};
+
+// The tables of the click tests: a legal lay, a refused card, a jack owed,
+// the stock, no suit named, the computer to move, a game over.
+const std::pair<const char*, int> kTables[] = {
+    {"human=8d,Qd,9s computer=Kc top=Kd prev=Ts played=2", kDiamonds},
+    {"human=Ks,Qh,9d,7c computer=Qc top=Kd", kDiamonds},
+    {"human=Kd,9c,Jh computer=Qc top=Jd due=3/0", kDiamonds},
+    {"human=8d computer=Kc stock=9h,Qs,As,... top=Kh due=3/0", kHearts},
+    {"human=7d,8d computer=Kc pick=yes", -1},
+    {"human=Kd,8c,7h computer=Qc top=Ks played=0 suit=c pick=yes", kClubs},
+    {"human=Ad,Kd,9s computer=Kc top=Qd", kDiamonds},
+    {"human=8d,9d computer=Kc top=Kd turn=computer", kDiamonds},
+    {"human=Jd computer= top=Jc due=3/0", kClubs},
+    {"human=8d computer= top=Kd game=off", kDiamonds},
+};
+
+TEST(TableKeys, EnterLaysTheSelectedCardExactlyAsAClickOnIt)
+{
+    for (const auto& [line, suit] : kTables) {
+        const int cards = TableFrom(line).HumanCount;
+        for (int i = 0; i < cards; ++i) {
+            Played byClick(line, suit), byKey(line, suit);
+            Form_MouseDown(byClick.t, byClick.host, HumanCardX(byClick.t, i),
+                           HumanCardY(byClick.t, i));
+            HandSelection selection{static_cast<int16_t>(i), true};
+            PressTableKey(byKey.t, byKey.host, selection, TableKey::Lay);
+            EXPECT_EQ(byKey.seen(), byClick.seen()) << line << ", card " << i;
+        }
+    }
+}
+
+TEST(TableKeys, DownTakesExactlyAsAClickOnTheStock)
+{
+    for (const auto& [line, suit] : kTables) {
+        Played byClick(line, suit), byKey(line, suit);
+        const TableGeometry& g = byClick.t.Geometry;
+        Form_MouseDown(byClick.t, byClick.host, g.StockX + 30.0f, g.StockY + 40.0f);
+        HandSelection selection{0, true};
+        PressTableKey(byKey.t, byKey.host, selection, TableKey::Take);
+        EXPECT_EQ(byKey.seen(), byClick.seen()) << line;
+    }
+}
+
+TEST(TableKeys, DigitsPressTheSuitButtonsAsClicksDo)
+{
+    for (const auto& [line, raised] : kTables)
+        for (int16_t s = 0; s < kSuitCount; ++s) {
+            Played byClick(line, raised), byKey(line, raised);
+            if (!byClick.t.GameInProgress)
+                continue; // outside a game a key does nothing at all (below)
+            ClickSuitButton(byClick.t, byClick.host, s);
+            HandSelection selection{0, true};
+            PressTableKey(byKey.t, byKey.host, selection, TableKey::Suit, s);
+            EXPECT_EQ(byKey.seen(), byClick.seen()) << line << ", suit " << s;
+        }
+}
+
+TEST(TableKeys, OutsideAGameNoKeyDoesAnything)
+{
+    Played p("human=8d,9d computer= top=Kd game=off pick=yes", -1);
+    const std::string before = p.seen();
+    HandSelection selection;
+    for (TableKey key :
+         {TableKey::Next, TableKey::Last, TableKey::Lay, TableKey::Take, TableKey::Suit})
+        PressTableKey(p.t, p.host, selection, key, kHearts);
+    EXPECT_EQ(p.seen(), before);
+    EXPECT_EQ(selection.index, 0);
+    EXPECT_FALSE(selection.shown);
+}
+
+TEST(TableKeys, TheSelectionMovesAlongTheHandAndStopsAtItsEnds)
+{
+    Played p("human=8d,9d,Td,Jd computer=Kc top=Kd", kDiamonds);
+    HandSelection selection;
+    auto press = [&](TableKey key) {
+        PressTableKey(p.t, p.host, selection, key);
+        return selection.index;
+    };
+    EXPECT_EQ(press(TableKey::Previous), 0);
+    EXPECT_TRUE(selection.shown);
+    EXPECT_EQ(press(TableKey::Next), 1);
+    EXPECT_EQ(press(TableKey::Last), 3);
+    EXPECT_EQ(press(TableKey::Next), 3);
+    EXPECT_EQ(press(TableKey::First), 0);
+    EXPECT_EQ(p.host.redraws, 6); // the outline's first showing, then each move
+    EXPECT_EQ(HumanHandText(p.t), "8d,9d,Td,Jd");
+
+    p.t.ComputerToMove = true; // the computer's turn: the selection stays
+    EXPECT_EQ(press(TableKey::Last), 0);
+}
+
+TEST(TableKeys, AfterALayTheCardThatSlidIntoItsPlaceIsSelected)
+{
+    Played p("human=8d,Qd,9s computer=Kc top=Kd", kDiamonds);
+    HandSelection selection{1, true};
+    PressTableKey(p.t, p.host, selection, TableKey::Lay); // the queen
+    EXPECT_EQ(HumanHandText(p.t), "8d,9s");
+    EXPECT_EQ(selection.index, 1); // the nine, slid left
+
+    Played q("human=8d,Qd computer=Kc top=Kd", kDiamonds);
+    selection = {1, true};
+    PressTableKey(q.t, q.host, selection, TableKey::Lay); // the last card
+    EXPECT_EQ(HumanHandText(q.t), "8d");
+    EXPECT_EQ(selection.index, 0);
+}
+
+TEST(TableKeys, AfterATakeTheSameCardStaysSelected)
+{
+    Played p("human=8d,9c computer=Kc stock=9h,Qs,... top=Kh due=2/0", kHearts);
+    HandSelection selection{1, true};
+    PressTableKey(p.t, p.host, selection, TableKey::Take);
+    EXPECT_EQ(HumanHandText(p.t), "8d,9c,9h,Qs");
+    EXPECT_EQ(selection.index, 1);
+}
+
+TEST(CardNames, EveryCardHasItsOwnNameInTheRulesWords)
+{
+    EXPECT_EQ(CardName({kNine, kHearts}), "9 de inima rosie");
+    EXPECT_EQ(CardName({kAce, kClubs}), "as de trefla");
+    EXPECT_EQ(CardName({kJack, kDiamonds}), "12 de romb");
+    EXPECT_EQ(CardName({kKing, kSpades}), "14 de inima neagra");
+    EXPECT_EQ(CardName({0, 0}), "");
+    EXPECT_EQ(SuitName(4), "");
+    std::set<std::string> names;
+    for (int i = 0; i < kDeckSize; ++i)
+        names.insert(CardName(BuiltFace(i)));
+    EXPECT_EQ(names.size(), 32u);
+}
+
+} // namespace
+} // namespace kolvar::testing
