@@ -17,4 +17,8 @@ std::string_view SuitName(int16_t suit);
 // "7 de romb", "as de trefla", "12 de inima rosie"; empty for a face off the deck.
 std::string CardName(Face face);
 
+// A number of cards: "1 carte", "5 carti", "22 de carti" (from twenty on,
+// the numbers take "de").
+std::string CardCount(int count);
+
 } // namespace kolvar

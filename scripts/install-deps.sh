@@ -10,6 +10,7 @@ packages=(
   libx11-dev clang clang-format libclang-rt-14-dev
   desktop-file-utils appstream lintian dpkg-dev file
   libcanberra-pulse pulseaudio pulseaudio-utils
+  at-spi2-core python3-pyatspi dbus
   xvfb xdotool imagemagick x11-utils
   fonts-dejavu-core
 )

@@ -15,9 +15,12 @@
 #include "ui/about.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "view/play_keys.h"
+#include "view/table_accessible.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -49,6 +52,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
     buildMenus();
     Timer1.setInterval(kTimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    InstallTableAccessibility();
     Form_Load();
 }
 
@@ -84,6 +88,9 @@ void Form1::buildPictures()
     surface_ = new PictureBox(this, client, kTableColour);
     setCentralWidget(surface_);
     connect(surface_, &PictureBox::mouseDown, this, &Form1::Form_MouseDown);
+    // The table takes the keyboard, so that the play keys reach the game.
+    surface_->setFocusPolicy(Qt::StrongFocus);
+    surface_->setFocus();
 
     auto holder = [this](const char* name, const QImage& picture) {
         auto* box = new PictureBox(this, picture.size(), Qt::white);
@@ -135,6 +142,7 @@ void Form1::JocNou_Click()
     // The first game's cues find the sound server ready; the window came up
     // without waiting for it.
     cues_.prepare();
+    selection_.index = 0; // the first card of the new hand
     kolvar::JocNou_Click(table_, options_, *this);
 }
 
@@ -173,7 +181,22 @@ void Form1::Despre_Click()
 
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
 {
+    // The mouse plays: the keys' selection hides until the next play key.
+    if (selection_.shown) {
+        selection_.shown = false;
+        RedrawTable();
+    }
     kolvar::Form_MouseDown(table_, *this, x, y);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<PlayKey> play = PlayKeyFor(*event);
+    if (!play) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    PressTableKey(table_, *this, selection_, play->key, play->suit);
 }
 
 void Form1::Picture4_Click()
@@ -213,7 +236,9 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::RedrawTable()
 {
+    KeepInHand(selection_, table_);
     renderer_->RedrawTable();
+    AnnounceTableChanges(*this);
 }
 
 void Form1::ClearTable()
@@ -267,7 +292,11 @@ SuitLookValue Form1::SuitLook(int suit) const
 
 void Form1::SetSuitLook(int suit, SuitLookValue look)
 {
-    suitButtons_.at(suit)->SetAppearance(look);
+    PictureBox& button = *suitButtons_.at(suit);
+    if (button.Appearance() == look)
+        return;
+    button.SetAppearance(look);
+    AnnounceSuitLook(button);
 }
 
 void Form1::SetTimerEnabled(bool on)

@@ -8,6 +8,7 @@
 #include "game/host.h"
 #include "game/options.h"
 #include "game/table.h"
+#include "human/table_keys.h"
 #include "platform/random_source.h"
 #include "ui/sound_cues.h"
 #include "view/card_rendering.h"
@@ -50,6 +51,9 @@ public:
 
     // The game's state and the window's parts, for the tests.
     Table& table() { return table_; }
+    const Table& table() const { return table_; }
+    // The card the play keys act on.
+    const HandSelection& selection() const { return selection_; }
     Options& options() { return options_; }
     PictureBox& picture(int n) { return n <= 3 ? *pictures_.at(n - 1) : suitButton(n - 4); }
     PictureBox& suitButton(int suit) { return *suitButtons_.at(suit); }
@@ -77,6 +81,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();
@@ -85,6 +90,7 @@ private:
     void showModeless(QPointer<Window>& window, Make make);
 
     Table table_;
+    HandSelection selection_;
     Options options_;
     RandomSource random_;
     SoundCues cues_;

@@ -157,6 +157,12 @@ TEST(CardNames, EveryCardHasItsOwnNameInTheRulesWords)
     EXPECT_EQ(CardName({kKing, kSpades}), "14 de inima neagra");
     EXPECT_EQ(CardName({0, 0}), "");
     EXPECT_EQ(SuitName(4), "");
+    EXPECT_EQ(CardCount(1), "1 carte");
+    EXPECT_EQ(CardCount(0), "0 carti");
+    EXPECT_EQ(CardCount(19), "19 carti");
+    EXPECT_EQ(CardCount(20), "20 de carti");
+    EXPECT_EQ(CardCount(22), "22 de carti");
+    EXPECT_EQ(CardCount(101), "101 carti");
     std::set<std::string> names;
     for (int i = 0; i < kDeckSize; ++i)
         names.insert(CardName(BuiltFace(i)));

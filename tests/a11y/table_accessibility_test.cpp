@@ -1,0 +1,203 @@
+// The table as a screen reader finds it through Qt's accessibility: the
+// hand as a list of named cards with the selected one focused, the pile, the
+// counts, the suit buttons as checkable buttons; and the events that tell it
+// what changed. Also the play keys reaching the game from the window.
+//
+// Qt raises accessible events only on a platform with accessibility, so
+// these tests run on X (Xvfb) with Qt's AT-SPI bridge switched on.
+#include "game/card_names.h"
+#include "game/notation.h"
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "view/form1.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace kolvar::testing {
+namespace {
+
+// Every accessible event raised while one is alive.
+struct Heard {
+    Heard()
+    {
+        events().clear();
+        previous_ = QAccessible::installUpdateHandler(&Heard::record);
+        // Qt's bridge switches on once it has reached the accessibility bus.
+        EXPECT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000))
+            << "run on X with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and a D-Bus session";
+    }
+    ~Heard() { QAccessible::installUpdateHandler(previous_); }
+    static std::vector<std::pair<QAccessible::Event, QString>>& events()
+    {
+        static std::vector<std::pair<QAccessible::Event, QString>> all;
+        return all;
+    }
+    static void record(QAccessibleEvent* event)
+    {
+        QAccessibleInterface* iface = event->accessibleInterface();
+        events().emplace_back(event->type(), iface ? iface->text(QAccessible::Name) : QString());
+    }
+    static bool has(QAccessible::Event type, const QString& name)
+    {
+        const auto& all = events();
+        return std::find(all.begin(), all.end(), std::pair{type, name}) != all.end();
+    }
+
+private:
+    QAccessible::UpdateHandler previous_ = nullptr;
+};
+
+struct AccessibleTable : ::testing::Test {
+    AccessibleTable()
+    {
+        w.setMessagePresenter([](const QString&, const QString&) {});
+    }
+    void play(std::string_view line, int raisedSuit)
+    {
+        std::string error;
+        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
+        w.SetSuitLook(raisedSuit, kRaised);
+        w.RedrawTable();
+    }
+    QAccessibleInterface* table() { return QAccessible::queryAccessibleInterface(&w.surface()); }
+    QAccessibleInterface* part(int i) { return table()->child(i); }
+    QString name(QAccessibleInterface* iface) { return iface->text(QAccessible::Name); }
+    QStringList hand()
+    {
+        QStringList names;
+        for (int i = 0; i < part(0)->childCount(); ++i)
+            names << name(part(0)->child(i));
+        return names;
+    }
+    void key(Qt::Key k) { QTest::keyClick(&w.surface(), k); }
+
+    Heard heard;
+    Form1 w;
+};
+
+TEST_F(AccessibleTable, TheHandThePileTheCountsAndTheStockAreNamedInTheGamesWords)
+{
+    play("human=9h,Ac,Jd computer=Kc,8s stock=Qh,... top=Ks prev=Ts played=2", kSpades);
+    ASSERT_NE(table(), nullptr);
+    EXPECT_EQ(name(table()), "Masa");
+    EXPECT_EQ(part(0)->role(), QAccessible::List);
+    EXPECT_EQ(name(part(0)), "Cartile tale");
+    EXPECT_EQ(hand(), (QStringList{"9 de inima rosie", "as de trefla", "12 de romb"}));
+    EXPECT_EQ(part(0)->child(1)->role(), QAccessible::ListItem);
+    EXPECT_EQ(name(part(1)), "Cartea de sus: 14 de inima neagra");
+    EXPECT_EQ(name(part(2)), "Cartea de dedesubt: 10 de inima neagra");
+    EXPECT_EQ(name(part(3)), "Calculatorul: 2 carti");
+    EXPECT_EQ(name(part(4)), "Pachetul: " + QString::fromStdString(CardCount(27)));
+    // Each card lies where it is drawn: its visible strip, on the screen.
+    const QRect first = part(0)->child(0)->rect();
+    EXPECT_EQ(first.width(), 35);
+    EXPECT_EQ(part(0)->child(2)->rect().width(), kCardWidth);
+    EXPECT_EQ(table()->childAt(first.center().x(), first.center().y()), part(0));
+    EXPECT_EQ(part(0)->childAt(first.center().x(), first.center().y()), part(0)->child(0));
+}
+
+TEST_F(AccessibleTable, TheSuitButtonsAreCheckBoxesNamedAfterTheirSuitsCheckedWhenRaised)
+{
+    play("human=9h computer=Kc top=Ks", kHearts);
+    QStringList buttons;
+    for (int i = 0; i < table()->childCount(); ++i) {
+        QAccessibleInterface* c = table()->child(i);
+        if (c->role() != QAccessible::CheckBox)
+            continue;
+        EXPECT_TRUE(c->state().checkable);
+        buttons << name(c) + (c->state().checked ? " checked" : "");
+    }
+    EXPECT_EQ(buttons, (QStringList{"romb", "inima neagra", "inima rosie checked", "trefla"}));
+
+    QAccessibleInterface* clubs = QAccessible::queryAccessibleInterface(&w.suitButton(kClubs));
+    w.table().SuitPickOpen = true;
+    w.table().GameInProgress = true;
+    clubs->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(clubs->state().checked) << "pressing it is a click";
+    EXPECT_EQ(w.table().CurrentSuit, kClubs);
+    EXPECT_TRUE(Heard::has(QAccessible::StateChanged, "trefla"));
+}
+
+TEST_F(AccessibleTable, ALayAnnouncesThePileTheHandAndTheSelectedCard)
+{
+    play("human=8d,Qd,9s computer=Kc top=Kd prev=Ts played=2", kDiamonds);
+    w.table().GameInProgress = true;
+    key(Qt::Key_Right); // the queen
+    EXPECT_EQ(table()->focusChild(), part(0)->child(1));
+    EXPECT_TRUE(part(0)->child(1)->state().focused);
+    EXPECT_TRUE(Heard::has(QAccessible::Focus, "13 de romb"));
+    Heard::events().clear();
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(hand(), (QStringList{"8 de romb", "9 de inima neagra"}));
+    EXPECT_TRUE(Heard::has(QAccessible::NameChanged, "Cartea de sus: 13 de romb"));
+    EXPECT_TRUE(Heard::has(QAccessible::NameChanged, "Cartea de dedesubt: 14 de romb"));
+    EXPECT_TRUE(Heard::has(QAccessible::NameChanged, "9 de inima neagra")); // slid into place
+    EXPECT_TRUE(Heard::has(QAccessible::Focus, "9 de inima neagra"));
+    EXPECT_TRUE(std::any_of(Heard::events().begin(), Heard::events().end(), [](const auto& e) {
+        return e.first == QAccessible::ObjectDestroyed;
+    })) << "the hand lost a card";
+}
+
+TEST_F(AccessibleTable, PlayKeysReachTheGameAndAMouseClickHidesTheSelection)
+{
+    play("human=8d,Qd,9s computer=Kc top=Kd", kDiamonds);
+    w.table().GameInProgress = true;
+    key(Qt::Key_End);
+    EXPECT_TRUE(w.selection().shown);
+    EXPECT_EQ(w.selection().index, 2);
+    key(Qt::Key_Home);
+    key(Qt::Key_Space); // lays the eight
+    EXPECT_EQ(w.table().HumanCount, 2);
+    EXPECT_EQ(w.table().TopRank, kEight);
+    w.Form_MouseDown(Qt::LeftButton, {}, 5, 5);
+    EXPECT_FALSE(w.selection().shown);
+    EXPECT_EQ(table()->focusChild(), nullptr);
+}
+
+TEST(AccessibleMessageBox, TheBoxReadsItsTextAndItsOneButton)
+{
+    Heard heard;
+    QString text, button;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* c = iface->child(i);
+            if (c->role() == QAccessible::StaticText)
+                text += c->text(QAccessible::Name);
+            if (c->role() == QAccessible::PushButton) {
+                ++buttons;
+                button = c->text(QAccessible::Name);
+            }
+            for (int j = 0; j < c->childCount(); ++j)
+                if (c->child(j)->role() == QAccessible::PushButton) {
+                    ++buttons;
+                    button = c->child(j)->text(QAccessible::Name);
+                }
+        }
+        EXPECT_EQ(iface->text(QAccessible::Name), "Kolvar");
+        box->accept();
+    });
+    ShowMessageBox(nullptr, "Selectati o culoare", "Kolvar");
+    EXPECT_TRUE(text.contains("Selectati o culoare")) << text.toStdString();
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(button.remove('&'), "OK");
+}
+
+} // namespace
+} // namespace kolvar::testing
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

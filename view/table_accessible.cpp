@@ -1,0 +1,361 @@
+// The accessible table: one interface for the table widget, one for each of
+// its parts that is no widget of its own (the hand and its cards, the two
+// cards of the pile, the computer's hand, the stock), and one for each suit
+// button.
+#include "view/table_accessible.h"
+
+#include "game/card_names.h"
+#include "game/ring.h"
+#include "platform/picture_box.h"
+#include "view/form1.h"
+
+#include <QAccessibleWidget>
+#include <array>
+
+namespace kolvar {
+namespace {
+
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+enum class Part { Hand, Top, Under, Computer, Stock, Card };
+constexpr int kParts = 5; // the table's own children before its suit buttons
+
+// What a screen reader last heard of a table.
+struct Announced {
+    std::array<QString, kParts> parts;
+    std::array<QString, kHandCapacity> cards;
+    int cardCount = 0;
+    int selected = -1;
+};
+
+class TableAccessible;
+
+// A part of the table; for Part::Card, card `index` of the hand.
+class PartAccessible : public QAccessibleInterface {
+public:
+    PartAccessible(const TableAccessible& table, Part part, int index = 0)
+        : table_(table), part_(part), index_(index)
+    {
+    }
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+
+private:
+    const TableAccessible& table_;
+    Part part_;
+    int index_;
+};
+
+class TableAccessible : public QAccessibleWidget {
+public:
+    explicit TableAccessible(PictureBox* surface) : QAccessibleWidget(surface, QAccessible::Pane)
+    {
+        for (int i = 0; i < kParts; ++i)
+            parts_[i] = add(new PartAccessible(*this, static_cast<Part>(i)));
+        for (int i = 0; i < kHandCapacity; ++i)
+            cards_[i] = add(new PartAccessible(*this, Part::Card, i));
+    }
+    ~TableAccessible() override
+    {
+        for (QAccessible::Id id : ids_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    const Form1& form() const { return *static_cast<const Form1*>(widget()->window()); }
+    const Table& table() const { return form().table(); }
+    QAccessibleInterface* part(Part p) const { return parts_[static_cast<int>(p)]; }
+    QAccessibleInterface* card(int i) const { return cards_[i]; }
+    int partIndex(const QAccessibleInterface* p) const
+    {
+        const auto at = std::find(parts_.begin(), parts_.end(), p);
+        return at == parts_.end() ? -1 : static_cast<int>(at - parts_.begin());
+    }
+    int cardIndex(const QAccessibleInterface* c) const
+    {
+        const auto at = std::find(cards_.begin(), cards_.end(), c);
+        const int i = static_cast<int>(at - cards_.begin());
+        return at == cards_.end() || i >= table().HumanCount ? -1 : i;
+    }
+    // The card the keys act on, while it is shown; else -1.
+    int selectedCard() const
+    {
+        const HandSelection& s = form().selection();
+        return s.shown && s.index < table().HumanCount ? s.index : -1;
+    }
+    // A rectangle in the table's own pixels, on the screen.
+    QRect onScreen(int x, int y, int w, int h) const
+    {
+        return QRect(widget()->mapToGlobal(QPoint(x, y)), QSize(w, h));
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QStringLiteral("Masa") : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return kParts + QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index < kParts ? parts_.at(index) : QAccessibleWidget::child(index - kParts);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int own = partIndex(child);
+        const int widget = QAccessibleWidget::indexOfChild(child);
+        return own >= 0 ? own : widget >= 0 ? widget + kParts : -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const int selected = selectedCard();
+        return selected >= 0 ? cards_[selected] : nullptr;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = childCount() - 1; i >= 0; --i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+
+private:
+    QAccessibleInterface* add(QAccessibleInterface* iface)
+    {
+        ids_.push_back(QAccessible::registerAccessibleInterface(iface));
+        return iface;
+    }
+
+    std::array<QAccessibleInterface*, kParts> parts_{};
+    std::array<QAccessibleInterface*, kHandCapacity> cards_{};
+    std::vector<QAccessible::Id> ids_;
+
+public:
+    Announced heard; // kept by AnnounceTableChanges
+};
+
+QWindow* PartAccessible::window() const
+{
+    return table_.window();
+}
+
+QAccessibleInterface* PartAccessible::parent() const
+{
+    return part_ == Part::Card ? table_.part(Part::Hand) : const_cast<TableAccessible*>(&table_);
+}
+
+int PartAccessible::childCount() const
+{
+    return part_ == Part::Hand ? table_.table().HumanCount : 0;
+}
+
+QAccessibleInterface* PartAccessible::child(int index) const
+{
+    return index >= 0 && index < childCount() ? table_.card(index) : nullptr;
+}
+
+int PartAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return part_ == Part::Hand ? table_.cardIndex(child) : -1;
+}
+
+QAccessibleInterface* PartAccessible::childAt(int x, int y) const
+{
+    for (int i = childCount() - 1; i >= 0; --i)
+        if (child(i)->rect().contains(x, y))
+            return child(i);
+    return nullptr;
+}
+
+QString PartAccessible::text(QAccessible::Text t) const
+{
+    if (t != QAccessible::Name)
+        return {};
+    const Table& tb = table_.table();
+    auto pile = [&](bool laid, Face f) { return laid ? CardName(f) : std::string("niciuna"); };
+    switch (part_) {
+    case Part::Hand:
+        return QStringLiteral("Cartile tale");
+    case Part::Card:
+        return qs(CardName(tb.HumanHand[index_]));
+    case Part::Top:
+        return qs("Cartea de sus: " + pile(tb.PlayedCount > 0, tb.topCard()));
+    case Part::Under:
+        return qs("Cartea de dedesubt: " + pile(tb.PlayedCount > 1, tb.prevCard()));
+    case Part::Computer:
+        return qs("Calculatorul: " + CardCount(tb.ComputerCount));
+    case Part::Stock:
+        return qs("Pachetul: " + CardCount(StockCount(tb)));
+    }
+    return {};
+}
+
+QRect PartAccessible::rect() const
+{
+    const Table& tb = table_.table();
+    const TableGeometry& g = tb.Geometry;
+    switch (part_) {
+    case Part::Hand: {
+        const int n = tb.HumanCount;
+        const int right = n > 0 ? g.HumanSlotPos[n - 1].X + kCardWidth : g.HumanSlotPos[0].X;
+        return table_.onScreen(g.HumanSlotPos[0].X, g.HumanSlotPos[0].Y,
+                               right - g.HumanSlotPos[0].X, kCardHeight);
+    }
+    case Part::Card: {
+        const bool last = index_ == tb.HumanCount - 1;
+        const int x = g.HumanSlotPos[index_].X;
+        const int strip = last ? kCardWidth : g.HumanSlotPos[index_ + 1].X - x;
+        return table_.onScreen(x, g.HumanSlotPos[index_].Y, strip, kCardHeight);
+    }
+    case Part::Top:
+        return table_.onScreen(g.TopCardX, g.TopCardY, kCardWidth, kCardHeight);
+    case Part::Under:
+        return table_.onScreen(g.PrevCardX, g.PrevCardY, kCardWidth, kCardHeight);
+    case Part::Computer: {
+        const int n = std::max<int>(tb.ComputerCount, 1);
+        const SlotPos first = g.ComputerSlotPos[0];
+        return table_.onScreen(first.X, first.Y, g.ComputerSlotPos[n - 1].X + kCardWidth - first.X,
+                               kCardHeight);
+    }
+    case Part::Stock:
+        return table_.onScreen(g.StockX, g.StockY, kCardWidth, kCardHeight);
+    }
+    return {};
+}
+
+QAccessible::Role PartAccessible::role() const
+{
+    switch (part_) {
+    case Part::Hand:
+        return QAccessible::List;
+    case Part::Card:
+        return QAccessible::ListItem;
+    default:
+        return QAccessible::StaticText;
+    }
+}
+
+QAccessible::State PartAccessible::state() const
+{
+    QAccessible::State s;
+    if (part_ == Part::Card) {
+        s.selectable = true;
+        s.focusable = true;
+        s.selected = s.focused = index_ == table_.selectedCard();
+    }
+    return s;
+}
+
+// A suit button: a checkable button named after its suit, checked when
+// raised; pressing it is a click. It is told as a check box, the checkable
+// button that AT-SPI reports with its checked state.
+class SuitButtonAccessible : public QAccessibleWidget {
+public:
+    SuitButtonAccessible(PictureBox* button, int suit)
+        : QAccessibleWidget(button, QAccessible::CheckBox), suit_(suit)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QString::fromUtf8(SuitName(static_cast<int16_t>(suit_)))
+                                      : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = box()->Appearance() == kRaised;
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit box()->clicked();
+    }
+
+private:
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+    int suit_;
+};
+
+QAccessibleInterface* tableFactory(const QString&, QObject* object)
+{
+    auto* box = qobject_cast<PictureBox*>(object);
+    auto* form = box ? qobject_cast<Form1*>(box->window()) : nullptr;
+    if (!form)
+        return nullptr;
+    if (box == &form->surface())
+        return new TableAccessible(box);
+    for (int s = 0; s < kSuitCount; ++s)
+        if (box == &form->suitButton(s))
+            return new SuitButtonAccessible(box, s);
+    return nullptr;
+}
+
+void raise(QAccessibleInterface* iface, QAccessible::Event type)
+{
+    QAccessibleEvent event(iface, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+void InstallTableAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(tableFactory), true);
+    Q_UNUSED(installed);
+}
+
+void AnnounceTableChanges(Form1& form)
+{
+    if (!QAccessible::isActive())
+        return; // no screen reader listens
+    auto* table =
+        static_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&form.surface()));
+    Announced& last = table->heard;
+    for (int i = 0; i < kParts; ++i) {
+        const QString name = table->child(i)->text(QAccessible::Name);
+        if (name != last.parts[i])
+            raise(table->child(i), QAccessible::NameChanged);
+        last.parts[i] = name;
+    }
+    const int count = form.table().HumanCount;
+    bool selectedChanged = table->selectedCard() != last.selected;
+    for (int i = 0; i < std::max(count, last.cardCount); ++i) {
+        const QString name = i < count ? table->card(i)->text(QAccessible::Name) : QString();
+        if (i >= last.cardCount)
+            raise(table->card(i), QAccessible::ObjectCreated);
+        else if (i >= count)
+            raise(table->card(i), QAccessible::ObjectDestroyed);
+        else if (name != last.cards[i])
+            raise(table->card(i), QAccessible::NameChanged);
+        selectedChanged |= i == table->selectedCard() && name != last.cards[i];
+        last.cards[i] = name;
+    }
+    last.cardCount = count;
+    last.selected = table->selectedCard();
+    if (selectedChanged && last.selected >= 0)
+        raise(table->card(last.selected), QAccessible::Focus);
+}
+
+void AnnounceSuitLook(PictureBox& button)
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(&button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace kolvar

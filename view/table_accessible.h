@@ -1,0 +1,28 @@
+// What a screen reader finds on the table, through Qt's accessibility (and
+// AT-SPI on Linux): the human's hand as a list of its cards, named in the
+// game's words, the selected card focused; the top card of the pile and the
+// card under it; the number of cards in the computer's hand; the stock with
+// the cards it holds; and the four suit buttons as checkable buttons (check
+// boxes) named after their suits, checked when raised.
+#pragma once
+
+class QObject;
+class QAccessibleInterface;
+
+namespace kolvar {
+
+class Form1;
+class PictureBox;
+
+// Makes the table and the suit buttons of every main window accessible as
+// above; once per program.
+void InstallTableAccessibility();
+
+// Raises the events that announce what changed on the table since the last
+// call: a card laid or taken, the pile, the counts, the selected card.
+void AnnounceTableChanges(Form1& form);
+
+// Raises the event that announces a suit button raised or flattened.
+void AnnounceSuitLook(PictureBox& button);
+
+} // namespace kolvar
