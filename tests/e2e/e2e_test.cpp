@@ -8,10 +8,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace kolvar::e2e {
 namespace {
+
+// How a test plays: it names a suit, lays card i of the hand, or takes.
+struct Moves {
+    std::function<void(int suit)> nameSuit;
+    std::function<void(int index)> lay;
+    std::function<void()> take;
+};
 
 struct EndToEnd : ::testing::Test {
     static void SetUpTestSuite() { display = new XDisplay; }
@@ -39,6 +47,7 @@ struct EndToEnd : ::testing::Test {
         return seen;
     }
     bool windowOpen(const QString& title) const { return !display->windows(title).isEmpty(); }
+    void playWholeGame(const Moves& moves);
     // Closes a message box with its OK button's key.
     void answer(const QString& title)
     {
@@ -138,12 +147,14 @@ TEST_F(EndToEnd, TheHumanNamesASuitLaysACardAndTheComputerAnswersAfterASecond)
     EXPECT_TRUE(display->screenshot().save(KOLVAR_SCREENSHOTS "/kolvar-at-play.png"));
 }
 
-TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
+// Plays a game to its end message with `moves`, always the first card that
+// the rules admit, else a take; then closes the message.
+void EndToEnd::playWholeGame(const Moves& moves)
 {
     SeenTable seen = deal();
     QElapsedTimer clock;
     clock.start();
-    int moves = 0;
+    int made = 0;
     while (!windowOpen("^Kolvar Americana$") && clock.elapsed() < 240000) {
         seen = look();
         if (windowOpen("^Kolvar Americana$"))
@@ -151,11 +162,10 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
         if (seen.raisedSuit < 0) {
             // Name a suit: the first card's, after a seven or at the opening.
             const int suit = seen.hand.empty() ? 0 : seen.hand.front().Suit;
-            display->click(reader.suitButton(suit));
+            moves.nameSuit(suit);
             WaitFor([&] { return look().raisedSuit == suit; }, 3000);
             continue;
         }
-        // A card that follows the suit or the top card's rank, or a seven.
         const Table table = seenAsTable(seen);
         int pick = -1;
         for (size_t i = 0; i < seen.hand.size() && pick < 0; ++i)
@@ -164,13 +174,13 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
         const std::string before = text(seen.hand);
         auto handChanged = [&] { return text(look().hand) != before; };
         if (pick >= 0)
-            display->click(reader.handCard(pick));
+            moves.lay(pick);
         // A card refused (a jack is owed) leaves the hand as it was: take instead.
         if (pick < 0 || !WaitFor(handChanged, 1500)) {
-            display->click(reader.stock());
+            moves.take();
             WaitFor(handChanged, 3000);
         }
-        ++moves;
+        ++made;
         // The computer's answer, unless the move kept the turn (an ace).
         const SeenTable mine = look();
         WaitFor(
@@ -184,13 +194,37 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
             3000);
     }
     ASSERT_TRUE(windowOpen("^Kolvar Americana$"))
-        << "no end after " << moves << " moves; hand " << text(look().hand);
+        << "no end after " << made << " moves; hand " << text(look().hand);
     answer("^Kolvar Americana$");
+}
+
+TEST_F(EndToEnd, AWholeGameCanBePlayedToItsEndMessage)
+{
+    playWholeGame({[&](int suit) { display->click(reader.suitButton(suit)); },
+                   [&](int index) { display->click(reader.handCard(index)); },
+                   [&] { display->click(reader.stock()); }});
     // The game is over: the table keeps its last state and takes no more clicks.
     const SeenTable after = look();
     display->click(reader.stock());
     EXPECT_FALSE(WaitFor([&] { return text(look().hand) != text(after.hand); }, 1000));
     EXPECT_FALSE(windowOpen("^Kolvar"));
+}
+
+TEST_F(EndToEnd, AWholeGameCanBePlayedWithKeysAlone)
+{
+    playWholeGame({[&](int suit) { display->key(QString::number(suit + 1)); },
+                   [&](int index) {
+                       display->key("Home");
+                       for (int i = 0; i < index; ++i)
+                           display->key("Right");
+                       display->key("Return");
+                   },
+                   [&] { display->key("Down"); }});
+    // After the end no key plays.
+    game->focus();
+    const SeenTable after = look();
+    display->key("t");
+    EXPECT_FALSE(WaitFor([&] { return text(look().hand) != text(after.hand); }, 1000));
 }
 
 // --- The menus -------------------------------------------------------------
