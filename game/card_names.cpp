@@ -25,7 +25,8 @@ std::string CardCount(int count)
     if (count == 1)
         return "1 carte";
     const int lastTwo = count % 100;
-    return std::to_string(count) + (count >= 20 && (lastTwo == 0 || lastTwo >= 20) ? " de carti" : " carti");
+    return std::to_string(count) +
+           (count >= 20 && (lastTwo == 0 || lastTwo >= 20) ? " de carti" : " carti");
 }
 
 } // namespace kolvar
