@@ -1,35 +1,36 @@
-// Draws card faces: a white card with square corners and a 1-pixel dark
+// Draws card faces: a white card with square corners and a one-pixel dark
 // border (square, because the cards overlap on the table and are copied
 // without transparency), the corner index at the top left and turned round
 // at the bottom right, and then the pips of a number card, the single large
 // pip of an ace or the figure panel of a court card.
-#include "card_face.h"
+#include "artwork/card_face.h"
 
-#include "card_layout.h"
-#include "court_figure.h"
-#include "palette.h"
-#include "pip_layout.h"
-#include "rank_glyphs.h"
+#include "artwork/card_layout.h"
+#include "artwork/court_figure.h"
+#include "artwork/palette.h"
+#include "artwork/pip_layout.h"
+#include "artwork/pixel_grid.h"
+#include "artwork/rank_glyphs.h"
 
 #include <QPainter>
 
 namespace kolvar::artwork {
 namespace {
 
+// The border stays one device pixel at every scale.
 void drawBorder(QPainter& p)
 {
-    p.fillRect(QRect(0, 0, kCardWidth, kCardHeight), kFaceWhite);
-    p.fillRect(QRect(0, 0, kCardWidth, 1), kBorderGrey);
-    p.fillRect(QRect(0, kCardHeight - 1, kCardWidth, 1), kBorderGrey);
-    p.fillRect(QRect(0, 0, 1, kCardHeight), kBorderGrey);
-    p.fillRect(QRect(kCardWidth - 1, 0, 1, kCardHeight), kBorderGrey);
+    const QRect card = devicePixels(p, QRectF(0, 0, kCardWidth, kCardHeight));
+    fillDevice(p, card, kFaceWhite);
+    fillHairline(p, card, kBorderGrey);
 }
 
 void drawIndex(QPainter& p, int rank, Suit suit)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(suitColour(suit));
-    p.drawPath(rankPath(rankText(rank), kIndexCentreX, kIndexBaseline, kIndexCap, kIndexMaxWidth));
+    p.drawPath(rankPathOnPixels(p, rankText(rank), kIndexCentreX, kIndexBaseline, kIndexCap,
+                                kIndexMaxWidth));
     drawSuit(p, suit, QPointF(kIndexCentreX, kIndexPipCentreY), kIndexPipHeight);
 }
 
@@ -63,22 +64,30 @@ void drawCardFace(QPainter& p, int rank, Suit suit)
     p.restore();
 }
 
-QImage renderCardSheet()
+QSize sheetSize(qreal scale)
 {
-    QImage sheet(kSheetKing * kCardWidth + 1, kSuitCount * kCardHeight + 1, QImage::Format_RGB32);
+    const QSize card = cardSize(scale);
+    return {kSheetKing * card.width() + 1, kSuitCount * card.height() + 1};
+}
+
+QImage renderCardSheet(qreal scale)
+{
+    QImage sheet(sheetSize(scale), QImage::Format_RGB32);
     sheet.fill(kOutsideGrey);
+    for (int row = 0; row < kSuitCount; ++row)
+        for (int column = 0; column < kSheetKing; ++column)
+            drawSheetCell(sheet, column, static_cast<Suit>(row), scale);
+    return sheet;
+}
+
+void drawSheetCell(QImage& sheet, int column, Suit suit, qreal scale)
+{
+    const QSize card = cardSize(scale);
     QPainter p(&sheet);
-    for (int row = 0; row < kSuitCount; ++row) {
-        for (int column = 0; column < kSheetKing; ++column) {
-            p.save();
-            p.translate(column * kCardWidth, row * kCardHeight);
-            p.setClipRect(QRect(0, 0, kCardWidth, kCardHeight));
-            drawCardFace(p, column + 1, static_cast<Suit>(row));
-            p.restore();
-        }
-    }
-    p.end();
-    return sheet.convertToFormat(QImage::Format_RGB888);
+    p.translate(column * card.width(), suit * card.height());
+    p.setClipRect(QRect(QPoint(0, 0), card));
+    scaleDesignTo(p, QSizeF(kCardWidth, kCardHeight), card);
+    drawCardFace(p, column + 1, suit);
 }
 
 } // namespace kolvar::artwork

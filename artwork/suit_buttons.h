@@ -1,7 +1,7 @@
-// The four suit buttons the player clicks to name a suit.
+// The faces of the four suit buttons the player clicks to name a suit.
 #pragma once
 
-#include "suit_shapes.h"
+#include "artwork/suit_shapes.h"
 
 #include <QImage>
 
@@ -10,7 +10,9 @@ namespace kolvar::artwork {
 inline constexpr int kButtonWidth = 35;
 inline constexpr int kButtonHeight = 34;
 
-// A 35 x 34 button face: the suit symbol, large and centred, on near-white.
-QImage renderSuitButton(Suit suit);
+// A button face at scale s, round(35 s) x round(34 s) pixels: the suit
+// symbol, large and centred, on near-white, within a hairline grey edge. At
+// scale 1 it is the 35 x 34 face the game ships with.
+QImage renderSuitButton(Suit suit, qreal scale);
 
 } // namespace kolvar::artwork
