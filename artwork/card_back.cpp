@@ -25,10 +25,12 @@ void drawLattice(QPainter& p)
     clipToDevice(p, devicePixels(p, area));
     const QPointF c = QRectF(kPanel).center();
     // Lines through points spaced kLatticePitch apart along the row through
-    // the panel's centre, so the lattice is symmetric about the centre.
+    // the panel's centre, so the lattice is symmetric about the centre. Of
+    // them, those that cross the area are drawn.
     p.setPen(QPen(kBackBlueLight, 1.1));
     const qreal reach = kBackHeight;
-    for (int i = -20; i <= 20; ++i) {
+    const int lines = static_cast<int>((area.width() + area.height()) / 2 / kLatticePitch) + 1;
+    for (int i = -lines; i <= lines; ++i) {
         const qreal x = c.x() + i * kLatticePitch;
         p.drawLine(QPointF(x - reach, c.y() - reach), QPointF(x + reach, c.y() + reach));
         p.drawLine(QPointF(x - reach, c.y() + reach), QPointF(x + reach, c.y() - reach));

@@ -2,6 +2,8 @@
 // that it is the very path the font gave.
 #include "artwork/rank_outlines.h"
 
+#include <string_view>
+
 namespace kolvar::artwork {
 namespace {
 
@@ -9,15 +11,17 @@ QPainterPath build(const LetterOutline& letter)
 {
     QPainterPath path;
     path.setFillRule(letter.fillRule);
-    const std::vector<OutlineElement>& e = letter.elements;
-    for (size_t i = 0; i < e.size(); ++i) {
-        const QPointF at(e[i].x, e[i].y);
-        if (e[i].type == 'M') {
-            path.moveTo(at);
-        } else if (e[i].type == 'L') {
-            path.lineTo(at);
-        } else if (e[i].type == 'C' && i + 2 < e.size()) {
-            path.cubicTo(at, QPointF(e[i + 1].x, e[i + 1].y), QPointF(e[i + 2].x, e[i + 2].y));
+    const std::string_view kinds(letter.kinds);
+    const auto point = [&letter](size_t i) {
+        return QPointF(letter.points[2 * i], letter.points[2 * i + 1]);
+    };
+    for (size_t i = 0; i < kinds.size() && 2 * i + 1 < letter.points.size(); ++i) {
+        if (kinds[i] == 'M') {
+            path.moveTo(point(i));
+        } else if (kinds[i] == 'L') {
+            path.lineTo(point(i));
+        } else if (kinds[i] == 'C' && 2 * i + 5 < letter.points.size()) {
+            path.cubicTo(point(i), point(i + 1), point(i + 2));
             i += 2;
         }
     }

@@ -17,18 +17,15 @@ inline constexpr qreal kOutlinePixelSize = 200;
 // capitals' height.
 inline constexpr char kOutlineLetters[] = "0123456789AHJKQ";
 
-// One element of an outline: a move (M), a line (L), or a curve given as
-// its first control point (C) followed by its second one and its end (c, c).
-struct OutlineElement {
-    char type;
-    double x;
-    double y;
-};
-
+// A letter's outline as the elements of its path: their kinds, one letter
+// each, a move (M), a line (L), or a curve given as its first control point
+// (C) followed by its second one and its end (c, c); and their points, x and
+// y in turn.
 struct LetterOutline {
     char letter;
     Qt::FillRule fillRule;
-    std::vector<OutlineElement> elements;
+    const char* kinds;
+    std::vector<double> points;
 };
 
 // The letters as written out (rank_letters.cpp).

@@ -50,16 +50,29 @@ char elementLetter(QPainterPath::ElementType type)
     }
 }
 
+// A letter: the kinds of its elements as one string, then their x and y
+// coordinates in turn, as many to a line as fit.
 void writeLetter(QTextStream& out, QChar letter, const QPainterPath& path)
 {
+    QString kinds;
+    for (int i = 0; i < path.elementCount(); ++i)
+        kinds += QLatin1Char(elementLetter(path.elementAt(i).type));
     out << "    {'" << letter << "', "
-        << (path.fillRule() == Qt::WindingFill ? "Qt::WindingFill" : "Qt::OddEvenFill") << ", {\n";
+        << (path.fillRule() == Qt::WindingFill ? "Qt::WindingFill" : "Qt::OddEvenFill") << ",\n";
+    for (qsizetype at = 0; at < kinds.size(); at += 80)
+        out << "     \"" << kinds.mid(at, 80) << (at + 80 < kinds.size() ? "\"\n" : "\",\n");
+    out << "     {";
+    QString line;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        out << "        {'" << elementLetter(e.type) << "', " << number(e.x) << ", " << number(e.y)
-            << "},\n";
+        const QString pair = number(e.x) + ", " + number(e.y);
+        if (!line.isEmpty() && line.size() + pair.size() > 88) {
+            out << line << ",\n      ";
+            line.clear();
+        }
+        line += (line.isEmpty() ? "" : ", ") + pair;
     }
-    out << "    }},\n";
+    out << line << "}},\n";
 }
 
 } // namespace
@@ -77,13 +90,15 @@ QByteArray rankOutlinesSource()
         << "#include \"artwork/rank_outlines.h\"\n\n"
         << "namespace kolvar::artwork {\n\n"
         << "const std::vector<LetterOutline>& letterOutlines()\n{\n"
+        << "    // clang-format off\n"
         << "    static const std::vector<LetterOutline> letters = {\n";
     for (const char c : std::string_view(kOutlineLetters)) {
         QPainterPath path;
         path.addText(0, 0, font, QString(QLatin1Char(c)));
         writeLetter(out, QLatin1Char(c), path);
     }
-    out << "    };\n    return letters;\n}\n\n} // namespace kolvar::artwork\n";
+    out << "    };\n    // clang-format on\n    return letters;\n}\n\n"
+        << "} // namespace kolvar::artwork\n";
     out.flush();
     return source;
 }
