@@ -218,12 +218,14 @@ void Form1::closeEvent(QCloseEvent* event)
 }
 
 // The sound server is connected to once the table's first frame is on
-// screen, so that the window comes up without waiting for it.
+// screen, so that the window comes up without waiting for it; so is the
+// card back drawn.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == surface_ && event->type() == QEvent::Paint) {
         surface_->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] { cues_.prepare(); });
+        QTimer::singleShot(0, this, [this] { art_->back(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
