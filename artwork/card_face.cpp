@@ -70,10 +70,18 @@ QSize sheetSize(qreal scale)
     return {kSheetKing * card.width() + 1, kSuitCount * card.height() + 1};
 }
 
-QImage renderCardSheet(qreal scale)
+QImage emptySheet(qreal scale)
 {
     QImage sheet(sheetSize(scale), QImage::Format_RGB32);
-    sheet.fill(kOutsideGrey);
+    QPainter p(&sheet);
+    p.fillRect(QRect(0, sheet.height() - 1, sheet.width(), 1), kOutsideGrey);
+    p.fillRect(QRect(sheet.width() - 1, 0, 1, sheet.height()), kOutsideGrey);
+    return sheet;
+}
+
+QImage renderCardSheet(qreal scale)
+{
+    QImage sheet = emptySheet(scale);
     for (int row = 0; row < kSuitCount; ++row)
         for (int column = 0; column < kSheetKing; ++column)
             drawSheetCell(sheet, column, static_cast<Suit>(row), scale);

@@ -23,6 +23,11 @@ void drawCardFace(QPainter& painter, int rank, Suit suit);
 QSize sheetSize(qreal scale);
 QImage renderCardSheet(qreal scale);
 
+// The sheet's image before any cell is drawn into it: only the pixel column
+// and row outside every cell are drawn (the cells' memory is left untouched
+// until a cell is drawn).
+QImage emptySheet(qreal scale);
+
 // Draws one cell of the sheet into `sheet`, an image of sheetSize(scale),
 // leaving the rest of it alone: the face of the card of sheet column
 // `column` (0 = ace ... 12 = king) and `suit`. A face drawn so is the

@@ -40,9 +40,8 @@ QPoint CardArt::face(int16_t rank, int16_t suit)
             sheet_ = QImage(":/cards.png").convertToFormat(QImage::Format_RGB32);
         return cell;
     }
-    // The sheet's memory is taken as its cells are drawn.
     if (sheet_.isNull())
-        sheet_ = QImage(artwork::sheetSize(scale_), QImage::Format_RGB32);
+        sheet_ = artwork::emptySheet(scale_);
     if (suit < 0 || suit >= kSuitCount || column < 0 || column >= kSheetColumns)
         return cell;
     bool& drawn = drawn_[suit * kSheetColumns + column];

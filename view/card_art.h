@@ -4,10 +4,10 @@
 // are the pictures the game ships with, which are the library's pictures at
 // 1; at any other s they are what `kolvar-artwork --scale s` writes.
 //
-// Nothing is drawn or decoded before a card first needs it: a face is drawn
-// into its cell of the sheet the first time it is shown (at s = 1 the
-// shipped sheet is decoded then), the back the first time a back is; so the
-// window comes up as fast at any scale.
+// Nothing is drawn or decoded before it is needed: a face is drawn into its
+// cell of the sheet the first time it is shown (at s = 1 the shipped sheet
+// is decoded then), the back when it is first asked for (the window asks
+// once its first frame is up); so the window comes up as fast at any scale.
 #pragma once
 
 #include <QImage>
