@@ -3,7 +3,7 @@
 // table pixel, by a painter that maps the design onto the device pixels.
 // Shapes scale freely; what must stay sharp (the one-pixel border of a card,
 // the frame of a court panel, the flat feet and tops of the rank letters) is
-// put on whole device pixels with the helpers here. At s = 1 every helper
+// put on whole device pixels with the functions here. At s = 1 each of them
 // leaves the design as it is, so the art comes out as it always has.
 #pragma once
 
