@@ -6,21 +6,25 @@
 #include "view/form1.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace kolvar::bench {
 
-void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back)
+void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back,
+                     double scale)
 {
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(target.rect(), kTableColour);
+    const QSize card = back.size();
+    auto at = [scale](int x, int y) {
+        return QPoint(static_cast<int>(std::floor(x * scale + 0.5)),
+                      static_cast<int>(std::floor(y * scale + 0.5)));
+    };
     auto face = [&](int x, int y, Face f) {
         p.drawImage(
-            QPoint(x, y), sheet,
-            QRect(kCardWidth * SheetColumn(f.Rank), kCardHeight * f.Suit, kCardWidth, kCardHeight));
-    };
-    auto cardBack = [&](int x, int y) {
-        p.drawImage(QRect(x, y, kCardWidth, kCardHeight), back, back.rect());
+            at(x, y), sheet,
+            QRect(QPoint(card.width() * SheetColumn(f.Rank), card.height() * f.Suit), card));
     };
     const TableGeometry& g = t.Geometry;
     for (int i = 0; i < t.HumanCount; ++i) {
@@ -32,8 +36,8 @@ void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const 
     if (t.PlayedCount > 0)
         face(g.TopCardX, g.TopCardY, t.topCard());
     for (int j = 0; j < t.ComputerCount; ++j)
-        cardBack(g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
-    cardBack(g.StockX, g.StockY);
+        p.drawImage(at(g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y), back);
+    p.drawImage(at(g.StockX, g.StockY), back);
 }
 
 } // namespace kolvar::bench

@@ -11,8 +11,10 @@
 
 namespace kolvar::bench {
 
-// `sheet` and `back` are the card sheet (13 x 4 faces) and the card back, in
-// the format of `target`.
-void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back);
+// `sheet` (13 x 4 faces) and `back` (one card) are the card art at the
+// drawing scale `scale`, in the format of `target`; each card goes to the
+// device pixel nearest to its table position times the scale.
+void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back,
+                     double scale);
 
 } // namespace kolvar::bench

@@ -5,7 +5,9 @@
 namespace kolvar {
 namespace {
 
-constexpr int kHumanRowY = 550;
+// The human's row stays along the bottom: its top lies this far above the
+// table's bottom edge (550 on the designed 700-pixel table).
+constexpr int kHumanRowFromBottom = 150;
 constexpr int kComputerRowY = 50;
 constexpr int kSlotStep = kCardWidth / 2; // neighbours overlap by half a card
 constexpr int kCentredSlots = 16;         // the row's span of 560 pixels is centred
@@ -35,9 +37,10 @@ TableGeometry LayOutTable(int clientWidth, int clientHeight)
 {
     TableGeometry g;
     const int rowLeft = floorHalf(clientWidth - kCentredSlots * kSlotStep);
+    const auto humanRowY = static_cast<int16_t>(clientHeight - kHumanRowFromBottom);
     for (int i = 0; i < kHandCapacity; ++i) {
         const auto x = static_cast<int16_t>(kSlotStep * i + rowLeft);
-        g.HumanSlotPos[i] = {x, kHumanRowY, 0};
+        g.HumanSlotPos[i] = {x, humanRowY, 0};
         g.ComputerSlotPos[i] = {x, kComputerRowY, 0};
     }
     g.TopCardX = static_cast<int16_t>(floorHalf(clientWidth - kCardWidth));

@@ -20,7 +20,9 @@ SuitButtonPlacement PlaceSuitButtons(int clientWidth, int clientHeight, int butt
 
 // The hand slots, the two discard-pile places and the stock place. Each hand
 // is a row of cards overlapping by half, its first sixteen slots centred on
-// the table, the rest continuing the row to the right.
+// the table, the rest continuing the row to the right. The computer's row
+// lies along the top, the human's along the bottom (its top 150 pixels above
+// the bottom edge), and the pile and the stock halfway down between them.
 TableGeometry LayOutTable(int clientWidth, int clientHeight);
 
 } // namespace kolvar

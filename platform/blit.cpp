@@ -45,6 +45,15 @@ bool copyRows(QImage& target, int x, int y, int width, int height, const QImage&
     return true;
 }
 
+// A painter on an image of high pixel density works in the image's own
+// pixels all the same.
+void inPixels(QPainter& p, const QImage& target)
+{
+    const qreal ratio = target.devicePixelRatio();
+    if (ratio != 1)
+        p.scale(1 / ratio, 1 / ratio);
+}
+
 } // namespace
 
 void BitBlt(QImage& target, int x, int y, int width, int height, const QImage& source, int sourceX,
@@ -53,14 +62,16 @@ void BitBlt(QImage& target, int x, int y, int width, int height, const QImage& s
     if (copyRows(target, x, y, width, height, source, sourceX, sourceY))
         return;
     QPainter p(&target);
+    inPixels(p, target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(x, y), source, QRect(sourceX, sourceY, width, height));
+    p.drawImage(QRectF(x, y, width, height), source, QRectF(sourceX, sourceY, width, height));
 }
 
 void StretchBlt(QImage& target, int x, int y, int width, int height, const QImage& source,
                 int sourceX, int sourceY, int sourceWidth, int sourceHeight)
 {
     QPainter p(&target);
+    inPixels(p, target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QRect(x, y, width, height), source,

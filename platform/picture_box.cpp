@@ -3,6 +3,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace kolvar {
 namespace {
@@ -17,10 +19,12 @@ constexpr qreal kFade = 0.55; // how far a faded picture goes towards the backgr
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth)
-    : QWidget(parent), image_(clientSize, QImage::Format_RGB32), background_(background),
-      border_(borderWidth)
+PictureBox::PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth,
+                       qreal ratio)
+    : QWidget(parent), image_(QSizeF(QSizeF(clientSize) * ratio).toSize(), QImage::Format_RGB32),
+      background_(background), border_(borderWidth)
 {
+    image_.setDevicePixelRatio(ratio);
     image_.fill(background_);
     resize(clientSize + QSize(2 * border_, 2 * border_));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,13 +34,21 @@ PictureBox::PictureBox(QWidget* parent, QSize clientSize, QColor background, int
 void PictureBox::setPicture(const QImage& picture)
 {
     image_ = picture.convertToFormat(QImage::Format_RGB32);
-    resize(image_.size() + QSize(2 * border_, 2 * border_));
+    resize(sizeHint());
     update();
+}
+
+// The image's size in the box's pixels, a part pixel counted whole.
+QSize PictureBox::shownSize() const
+{
+    const qreal ratio = image_.devicePixelRatio();
+    return {static_cast<int>(std::ceil(image_.width() / ratio)),
+            static_cast<int>(std::ceil(image_.height() / ratio))};
 }
 
 QSize PictureBox::sizeHint() const
 {
-    return image_.size() + QSize(2 * border_, 2 * border_);
+    return shownSize() + QSize(2 * border_, 2 * border_);
 }
 
 void PictureBox::Clear()
@@ -68,7 +80,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect client(border_, border_, image_.width(), image_.height());
+    const QRect client(QPoint(border_, border_), shownSize());
     // Around the image (a client area grown since the image was made) lies
     // the background colour.
     const QRegion outside = QRegion(rect().adjusted(border_, border_, -border_, -border_)) - client;
@@ -76,7 +88,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
         p.fillRect(r, background_);
     const QRect dirty = event->rect() & client;
     if (!dirty.isEmpty())
-        p.drawImage(dirty.topLeft(), image_, dirty.translated(-border_, -border_));
+        paintImage(p, dirty);
     if (fadedWhenFlat_ && appearance_ == 0) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         p.setOpacity(kFade);
@@ -88,24 +100,45 @@ void PictureBox::paintEvent(QPaintEvent* event)
         paintFrame(p);
 }
 
-// The frame is `border_` rings of one pixel around the client area: a flat
-// box shows a thin outline, a raised one the classic two-tone bevel.
+// Copies the image under `dirty` (in the box's pixels) one image pixel to
+// one device pixel: the part copied is widened to whole image pixels and put
+// where they fall.
+void PictureBox::paintImage(QPainter& p, const QRect& dirty) const
+{
+    const qreal ratio = image_.devicePixelRatio();
+    const QPointF corner(border_, border_);
+    if (ratio == 1) {
+        p.drawImage(dirty.topLeft(), image_, dirty.translated(-border_, -border_));
+        return;
+    }
+    if (shownSize() * ratio != image_.size())
+        p.fillRect(dirty, background_); // under the part pixel the image leaves
+    const QRectF part(QPointF(dirty.topLeft()) - corner, QSizeF(dirty.size()));
+    const QRect pixels =
+        QRectF(part.topLeft() * ratio, part.size() * ratio).toAlignedRect() & image_.rect();
+    p.drawImage(QRectF(QPointF(pixels.topLeft()) / ratio + corner, QSizeF(pixels.size()) / ratio),
+                image_, QRectF(pixels));
+}
+
+// The frame is two rings around the client area, the outer one half the
+// border wide (a pixel at least), the inner one the rest: a flat box shows a
+// thin outline, a raised one the classic two-tone bevel.
 void PictureBox::paintFrame(QPainter& p) const
 {
     const int w = width(), h = height();
-    auto ring = [&](int inset, QColor light, QColor dark) {
-        p.fillRect(inset, inset, w - 2 * inset, 1, light);
-        p.fillRect(inset, inset, 1, h - 2 * inset, light);
-        p.fillRect(inset, h - 1 - inset, w - 2 * inset, 1, dark);
-        p.fillRect(w - 1 - inset, inset, 1, h - 2 * inset, dark);
+    const int outer = std::max(1, border_ / 2);
+    auto ring = [&](int inset, int t, QColor light, QColor dark) {
+        p.fillRect(inset, inset, w - 2 * inset, t, light);
+        p.fillRect(inset, inset, t, h - 2 * inset, light);
+        p.fillRect(inset, h - t - inset, w - 2 * inset, t, dark);
+        p.fillRect(w - t - inset, inset, t, h - 2 * inset, dark);
     };
     const bool raised = appearance_ == 1;
-    ring(0, raised ? kBevelOuterLight : kFlatOutline, raised ? kBevelOuterDark : kFlatOutline);
-    for (int inset = 1; inset < border_; ++inset)
-        if (raised && inset == 1)
-            ring(inset, kBevelInnerLight, kBevelInnerDark);
-        else
-            ring(inset, background_, background_);
+    ring(0, outer, raised ? kBevelOuterLight : kFlatOutline,
+         raised ? kBevelOuterDark : kFlatOutline);
+    if (border_ > outer)
+        ring(outer, border_ - outer, raised ? kBevelInnerLight : background_,
+             raised ? kBevelInnerDark : background_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

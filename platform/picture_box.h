@@ -2,8 +2,11 @@
 // Drawing goes into the image, Clear fills it with the background colour,
 // Refresh schedules a repaint, and the window system repaints from the image
 // whenever the box is uncovered. Hidden boxes keep their image as a copy
-// source. A box can look flat or raised (a 3-D bevel around the client
-// area), and reports mouse-downs and clicks.
+// source. The image may be held at a higher density than the box's logical
+// pixels (a device pixel ratio above 1, for a screen of high pixel density or
+// a zoomed table): it is then shown one image pixel per device pixel. A box
+// can look flat or raised (a 3-D bevel around the client area), and reports
+// mouse-downs and clicks.
 #pragma once
 
 #include <QColor>
@@ -16,9 +19,12 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     // A box whose client area is `clientSize`, framed by `borderWidth`
-    // pixels on every side for the flat or raised look. The box starts at
-    // that size; a layout may resize it, the image keeps its size.
-    PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth = 0);
+    // pixels on every side for the flat or raised look (two rings, each
+    // half the border). The box starts at that size; a layout may resize it,
+    // the image keeps its size. The image holds `ratio` image pixels per
+    // pixel of the box, its device pixel ratio.
+    PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth = 0,
+               qreal ratio = 1);
 
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
@@ -27,7 +33,8 @@ public:
 
     QSize sizeHint() const override;
 
-    // Replaces the persistent image with a picture; the box takes its size.
+    // Replaces the persistent image with a picture; the box takes its size
+    // (at the picture's device pixel ratio).
     void setPicture(const QImage& picture);
     void Clear();
     void Refresh();
@@ -51,6 +58,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QSize shownSize() const;
+    void paintImage(QPainter& p, const QRect& dirty) const;
     void paintFrame(QPainter& p) const;
 
     QImage image_;

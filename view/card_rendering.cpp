@@ -1,40 +1,41 @@
 // The full redraw and the single-card drawing it is made of.
-//
-// Work whose pixels would come out the same every time is done once: the
-// card back is stretched to card size once per back picture and then copied
-// like a face, and a face buffer that the sheet's cell covers whole is not
-// cleared before the cell goes in.
 #include "view/card_rendering.h"
 
 #include "platform/blit.h"
 #include "platform/picture_box.h"
 
+#include <cmath>
+
 namespace kolvar {
 
-int SheetColumn(int16_t rank)
+CardRenderer::CardRenderer(const Table& t, PictureBox& table, CardArt& art)
+    : t_(t), table_(table), art_(art), face_(art.cardSize(), QImage::Format_RGB32)
 {
-    if (rank == kAce)
-        return 0;
-    return rank < kAce ? rank - 1 : rank - 2;
+    face_.fill(Qt::white);
+}
+
+QPoint CardRenderer::onDevice(int x, int y) const
+{
+    const double s = art_.scale();
+    return {static_cast<int>(std::floor(x * s + 0.5)), static_cast<int>(std::floor(y * s + 0.5))};
 }
 
 void CardRenderer::ComposeCardFace(int16_t rank, int16_t suit)
 {
     if (rank < 1 || rank > 14)
         return;
-    const QRect cell(kCardWidth * SheetColumn(rank), kCardHeight * suit, kCardWidth, kCardHeight);
-    QImage& face = pic_.face.image();
-    // Clearing shows only where the cell does not cover the buffer.
-    if (face.size() != cell.size() || !pic_.sheet.image().rect().contains(cell))
-        pic_.face.Clear();
-    BitBlt(face, 0, 0, kCardWidth, kCardHeight, pic_.sheet.image(), cell.x(), cell.y());
-    pic_.face.Refresh();
+    const QRect cell(art_.face(rank, suit), art_.cardSize());
+    // Clearing shows only where the sheet's cell does not cover the buffer.
+    if (!art_.sheet().rect().contains(cell))
+        face_.fill(Qt::white);
+    BitBlt(face_, 0, 0, cell.width(), cell.height(), art_.sheet(), cell.x(), cell.y());
 }
 
 void CardRenderer::copyFaceTo(int x, int y)
 {
-    BitBlt(pic_.table.image(), x, y, kCardWidth, kCardHeight, pic_.face.image(), 0, 0);
-    pic_.table.Refresh();
+    const QPoint at = onDevice(x, y);
+    BitBlt(table_.image(), at.x(), at.y(), face_.width(), face_.height(), face_, 0, 0);
+    table_.Refresh();
 }
 
 void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
@@ -55,24 +56,19 @@ void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
     else if (selector == 1)
         copyFaceTo(g.PrevCardX, g.PrevCardY);
     else
-        pic_.table.Refresh();
+        table_.Refresh();
 }
 
 void CardRenderer::drawCardBack(int x, int y)
 {
-    const QImage& back = pic_.back.image();
-    if (stretchedBack_.isNull() || stretchedFrom_ != back.cacheKey()) {
-        stretchedBack_ = QImage(kCardWidth, kCardHeight, pic_.table.image().format());
-        StretchBlt(stretchedBack_, 0, 0, kCardWidth, kCardHeight, back, 0, 0, back.width(),
-                   back.height());
-        stretchedFrom_ = back.cacheKey();
-    }
-    BitBlt(pic_.table.image(), x, y, kCardWidth, kCardHeight, stretchedBack_, 0, 0);
+    const QImage& back = art_.back();
+    const QPoint at = onDevice(x, y);
+    BitBlt(table_.image(), at.x(), at.y(), back.width(), back.height(), back, 0, 0);
 }
 
 void CardRenderer::RedrawTable()
 {
-    pic_.table.Clear();
+    table_.Clear();
     for (int i = 0; i < t_.HumanCount; ++i) {
         const Card& c = t_.HumanHand[i];
         DrawHumanCard(c.Slot, c.Rank, c.Suit);
@@ -85,7 +81,7 @@ void CardRenderer::RedrawTable()
     for (int j = 0; j < t_.ComputerCount; ++j)
         drawCardBack(g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
     drawCardBack(g.StockX, g.StockY);
-    pic_.table.Refresh();
+    table_.Refresh();
 }
 
 } // namespace kolvar

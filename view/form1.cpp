@@ -24,14 +24,14 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 namespace kolvar {
 namespace {
 
-constexpr QSize kIconSize(35, 34);
-constexpr int kSuitButtonBorder = 2; // 39 x 38 boxes around 35 x 34 icons
-const char* const kSuitIcons[kSuitCount] = {":/suit_diamonds.png", ":/suit_spades.png",
-                                            ":/suit_hearts.png", ":/suit_clubs.png"};
+// A suit button on the table: a 35 x 34 face in a frame of two rings, 39 x 38
+// table pixels in all.
+constexpr int kButtonWidth = 39, kButtonHeight = 38;
 
 QString text(std::string_view s)
 {
@@ -81,44 +81,52 @@ void Form1::buildMenus()
 }
 
 // The pictures are made once the client area's size is known: the table's
-// persistent image covers exactly that area.
-void Form1::buildPictures()
+// persistent image covers exactly that area, in device pixels.
+void Form1::buildPictures(QSize client)
 {
-    const QSize client = centralWidget() ? centralWidget()->size() : size();
-    surface_ = new PictureBox(this, client, kTableColour);
+    surface_ = new PictureBox(this, client, kTableColour, 0, scale_.ratio);
     setCentralWidget(surface_);
-    connect(surface_, &PictureBox::mouseDown, this, &Form1::Form_MouseDown);
+    connect(surface_, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y) {
+                Form_MouseDown(button, shift, static_cast<float>(x / scale_.zoom),
+                               static_cast<float>(y / scale_.zoom));
+            });
     // The table takes the keyboard, so that the play keys reach the game.
     surface_->setFocusPolicy(Qt::StrongFocus);
     surface_->setFocus();
+    surface_->installEventFilter(this);
+    art_ = std::make_unique<CardArt>(scale_.s());
 
-    auto holder = [this](const char* name, const QImage& picture) {
-        auto* box = new PictureBox(this, picture.size(), Qt::white);
-        box->setObjectName(name);
-        box->setPicture(picture);
-        box->hide();
-        return box;
-    };
-    pictures_[0] = holder("Picture1", QImage(":/cards.png"));
-    pictures_[1] = holder("Picture2", QImage(":/back.png"));
-    pictures_[2] = holder("Picture3", QImage(kCardWidth, kCardHeight, QImage::Format_RGB32));
-    pictures_[2]->Clear();
-
+    // Each of the frame's two rings is a table pixel wide, at the zoom.
+    const int ring = std::max(1, scale_.toLogical(1));
     void (Form1::*clicks[kSuitCount])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
                                            &Form1::Picture6_Click, &Form1::Picture7_Click};
     for (int s = 0; s < kSuitCount; ++s) {
-        auto* button = new PictureBox(surface_, kIconSize, kTableColour, kSuitButtonBorder);
+        auto* button = new PictureBox(surface_, QSize(), kTableColour, 2 * ring);
         button->setObjectName(QString("Picture%1").arg(4 + s));
-        button->setPicture(QImage(kSuitIcons[s]));
+        QImage face = art_->suitButton(s);
+        face.setDevicePixelRatio(scale_.ratio);
+        button->setPicture(face);
         button->setCursor(Qt::PointingHandCursor);
         button->setFadedWhenFlat(true);
         connect(button, &PictureBox::clicked, this, clicks[s]);
         suitButtons_[s] = button;
     }
-    renderer_ = std::make_unique<CardRenderer>(
-        table_, TablePictures{*surface_, *pictures_[0], *pictures_[1], *pictures_[2]});
+    renderer_ = std::make_unique<CardRenderer>(table_, *surface_, *art_);
 }
 
+// The buttons stand where the rules place 39 x 38 buttons on the table, z
+// times as far from the corner.
+void Form1::placeSuitButtons(int tableWidth, int tableHeight)
+{
+    const SuitButtonPlacement place =
+        PlaceSuitButtons(tableWidth, tableHeight, kButtonWidth, kButtonHeight);
+    for (int s = 0; s < kSuitCount; ++s)
+        suitButtons_[s]->move(scale_.toLogical(place.left), scale_.toLogical(place.top[s]));
+}
+
+// The zoom is chosen for the client area, unless KOLVAR_ZOOM names one; the
+// table's own size is the client's divided by it.
 void Form1::Form_Load()
 {
     random_.Randomize();
@@ -127,13 +135,15 @@ void Form1::Form_Load()
     move(screen->geometry().topLeft());
     setCentralWidget(new QWidget(this));
     layout()->activate();
-    buildPictures();
+    const QSize client = centralWidget()->size();
+    scale_.zoom = ZoomOverride(qgetenv("KOLVAR_ZOOM").constData())
+                      .value_or(ChooseZoom(client.width(), client.height()));
+    scale_.ratio = devicePixelRatioF();
+    buildPictures(client);
 
-    const int w = surface_->width(), h = surface_->height();
-    const QSize button = suitButtons_[kDiamonds]->size();
-    const SuitButtonPlacement place = PlaceSuitButtons(w, h, button.width(), button.height());
-    for (int s = 0; s < kSuitCount; ++s)
-        suitButtons_[s]->move(place.left, place.top[s]);
+    const int w = TablePixels(client.width(), scale_.zoom);
+    const int h = TablePixels(client.height(), scale_.zoom);
+    placeSuitButtons(w, h);
     kolvar::Form_Load(table_, options_, *this, w, h);
 }
 
@@ -232,6 +242,17 @@ void Form1::closeEvent(QCloseEvent* event)
             window->hide();
     event->accept();
     QCoreApplication::quit();
+}
+
+// The card back is drawn once the table's first frame is on screen, so that
+// the window comes up without waiting for it.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == surface_ && event->type() == QEvent::Paint) {
+        surface_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { art_->back(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::RedrawTable()

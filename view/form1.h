@@ -2,7 +2,9 @@
 // menu bar, the timer and the picture boxes, lays the table out once at
 // load, and forwards every event to the rules in one call. It is also the
 // rules' Host: it draws, shows messages, plays cues, keeps time and holds the
-// suit buttons whose look names the suit.
+// suit buttons whose look names the suit. The rules see the table in its own
+// pixels; the window shows it at a zoom chosen at load (table_zoom.h), and
+// divides every mouse position by it before the rules see it.
 #pragma once
 
 #include "game/host.h"
@@ -11,8 +13,10 @@
 #include "human/table_keys.h"
 #include "platform/random_source.h"
 #include "ui/sound_cues.h"
+#include "view/card_art.h"
 #include "view/card_rendering.h"
 #include "view/table_colour.h"
+#include "view/table_zoom.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -55,10 +59,12 @@ public:
     // The card the play keys act on.
     const HandSelection& selection() const { return selection_; }
     Options& options() { return options_; }
-    PictureBox& picture(int n) { return n <= 3 ? *pictures_.at(n - 1) : suitButton(n - 4); }
+    PictureBox& picture(int n) { return suitButton(n - 4); } // Picture4 .. Picture7
     PictureBox& suitButton(int suit) { return *suitButtons_.at(suit); }
     PictureBox& surface() { return *surface_; }
     CardRenderer& renderer() { return *renderer_; }
+    CardArt& art() { return *art_; }
+    const TableScale& tableScale() const { return scale_; }
     QTimer& timer() { return Timer1; }
     SoundCues& soundCues() { return cues_; }
     Form2* optionsWindow() const;
@@ -82,10 +88,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
-    void buildPictures();
+    void buildPictures(QSize client);
+    void placeSuitButtons(int tableWidth, int tableHeight);
     template <typename Window, typename Make>
     void showModeless(QPointer<Window>& window, Make make);
 
@@ -95,9 +103,10 @@ private:
     RandomSource random_;
     SoundCues cues_;
     QTimer Timer1;
+    TableScale scale_;
     PictureBox* surface_ = nullptr;
-    std::array<PictureBox*, 3> pictures_{};             // Picture1 .. Picture3
     std::array<PictureBox*, kSuitCount> suitButtons_{}; // Picture4 .. Picture7, by suit
+    std::unique_ptr<CardArt> art_;
     std::unique_ptr<CardRenderer> renderer_;
     QAction* JocNou = nullptr;
     QAction* Optiuni = nullptr;

@@ -96,10 +96,14 @@ public:
         const HandSelection& s = form().selection();
         return s.shown && s.index < table().HumanCount ? s.index : -1;
     }
-    // A rectangle in the table's own pixels, on the screen.
+    // A rectangle in the table's own pixels, on the screen at the table's zoom.
     QRect onScreen(int x, int y, int w, int h) const
     {
-        return QRect(widget()->mapToGlobal(QPoint(x, y)), QSize(w, h));
+        const TableScale& z = form().tableScale();
+        const QPoint topLeft(z.toLogical(x), z.toLogical(y));
+        const QPoint bottomRight(z.toLogical(x + w), z.toLogical(y + h));
+        return QRect(widget()->mapToGlobal(topLeft),
+                     widget()->mapToGlobal(bottomRight) - QPoint(1, 1));
     }
 
     QString text(QAccessible::Text t) const override

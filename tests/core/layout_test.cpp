@@ -48,7 +48,7 @@ TEST(Layout, NarrowClientStartsTheRowLeftOfTheEdgeRoundingDown)
     EXPECT_EQ(t.HumanSlotPos[0].X, -30);
     EXPECT_EQ(t.HumanSlotPos[1].X, 5);
     EXPECT_EQ(t.StockX, -30);
-    EXPECT_EQ(t.HumanSlotPos[0].Y, 550); // the row stays put and is cut off
+    EXPECT_EQ(t.HumanSlotPos[0].Y, 330); // 150 above the bottom edge
     EXPECT_EQ(t.TopCardX, 215);          // Int(431 / 2)
     EXPECT_EQ(t.PrevCardX, 250);         // Int(501 / 2)
     EXPECT_EQ(t.TopCardY, 190);
@@ -57,6 +57,29 @@ TEST(Layout, NarrowClientStartsTheRowLeftOfTheEdgeRoundingDown)
     EXPECT_EQ(b.left, 412);
     EXPECT_EQ(b.top[0], -76); // Int((100 - 152 - 100) / 2)
     EXPECT_EQ(b.top[1], -13);
+}
+
+// The human's row keeps to the bottom whatever the height: on a short table
+// (a small screen at a high scale), on the designed one, and on tall ones
+// (a large screen, a portrait screen), it is whole, clear of the pile, and
+// 50 pixels above the bottom edge, as the computer's row is 50 below the top.
+TEST(Layout, TheHumanRowStaysAlongTheBottomClearOfThePileAtEveryHeight)
+{
+    for (int h : {400, 520, 700, 1060, 1900}) {
+        const TableGeometry t = LayOutTable(1000, h);
+        for (int i = 0; i < kHandCapacity; ++i) {
+            EXPECT_EQ(t.HumanSlotPos[i].Y, h - 150) << h << " slot " << i;
+            EXPECT_EQ(t.ComputerSlotPos[i].Y, 50) << h << " slot " << i;
+        }
+        EXPECT_EQ(t.TopCardY, (h - 100) / 2) << h;
+        EXPECT_EQ(t.StockY, t.TopCardY) << h;
+        EXPECT_LE(t.TopCardY + kCardHeight, t.HumanSlotPos[0].Y)
+            << h << ": the pile covers the hand";
+        EXPECT_GE(t.TopCardY, t.ComputerSlotPos[0].Y + kCardHeight) << h;
+        EXPECT_EQ(h - (t.HumanSlotPos[0].Y + kCardHeight), t.ComputerSlotPos[0].Y) << h;
+    }
+    EXPECT_EQ(LayOutTable(960, 520).HumanSlotPos[0].Y, 370);
+    EXPECT_EQ(LayOutTable(1080, 1900).HumanSlotPos[0].Y, 1750);
 }
 
 TEST(Layout, TheCardUnderTheTopCardStartsAtTheMiddleForOddAndEvenWidths)

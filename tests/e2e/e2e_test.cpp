@@ -6,7 +6,6 @@
 #include "x_display.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -95,56 +94,6 @@ TEST_F(EndToEnd, F2DealsFiveCardsEachAndTheStockWithNoSuitNamed)
     EXPECT_FALSE(seen.top.has_value());
     EXPECT_FALSE(seen.underTop.has_value());
     EXPECT_EQ(seen.raisedSuit, -1);
-}
-
-TEST_F(EndToEnd, TheHumanNamesASuitLaysACardAndTheComputerAnswersAfterASecond)
-{
-    SeenTable seen = deal();
-    // A card after which the turn passes: neither a seven nor an ace.
-    auto passing = [](const SeenTable& s) {
-        for (size_t i = 0; i < s.hand.size(); ++i)
-            if (s.hand[i].Rank != kSeven && s.hand[i].Rank != kAce)
-                return static_cast<int>(i);
-        return -1;
-    };
-    for (int tries = 0; passing(seen) < 0 && tries < 10; ++tries)
-        seen = deal();
-    const int slot = passing(seen);
-    ASSERT_GE(slot, 0) << text(seen.hand);
-    const Face card = seen.hand[slot];
-
-    display->click(reader.handCard(slot));
-    ASSERT_TRUE(WaitFor([&] { return windowOpen("^Kolvar$"); }, 3000)) << "no reminder";
-    answer("^Kolvar$");
-
-    display->click(reader.suitButton(card.Suit));
-    ASSERT_TRUE(WaitFor([&] { return look().raisedSuit == card.Suit; }, 3000));
-
-    display->click(reader.handCard(slot), 3); // any mouse button lays a card
-    QElapsedTimer sinceLay;
-    sinceLay.start();
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            seen = look();
-            return seen.top == card;
-        },
-        3000))
-        << "the card was not laid";
-    EXPECT_EQ(seen.hand.size(), 4u);
-    const int computerBefore = seen.computerCards;
-
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            seen = look();
-            return seen.computerCards != computerBefore;
-        },
-        5000, 20))
-        << "the computer did not answer";
-    const qint64 answeredAfter = sinceLay.elapsed();
-    EXPECT_GE(answeredAfter, 950) << "the computer moved before its second was up";
-    // The game at play, as the software centres show it.
-    QDir().mkpath(KOLVAR_SCREENSHOTS);
-    EXPECT_TRUE(display->screenshot().save(KOLVAR_SCREENSHOTS "/kolvar-at-play.png"));
 }
 
 // Plays a game to its end message with `moves`, always the first card that

@@ -20,11 +20,12 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs, int pollMs)
     return true;
 }
 
-XDisplay::XDisplay() : xvfb_(std::make_unique<QProcess>())
+XDisplay::XDisplay(QSize size) : xvfb_(std::make_unique<QProcess>()), size_(size)
 {
     // Xvfb picks a free display itself and writes its number to the pipe.
+    const QString screen = QString("%1x%2x24").arg(size.width()).arg(size.height());
     xvfb_->setProgram("Xvfb");
-    xvfb_->setArguments({"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+    xvfb_->setArguments({"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"});
     xvfb_->start();
     if (!xvfb_->waitForStarted(5000))
         return;
@@ -98,7 +99,7 @@ QString XDisplay::focused() const
     return run("xdotool", {"getwindowfocus"}).trimmed();
 }
 
-Game::Game(const XDisplay& display, const QString& executable)
+Game::Game(const XDisplay& display, const QString& executable, const QStringList& environment)
     : display_(display), process_(std::make_unique<QProcess>())
 {
     static QTemporaryDir home;
@@ -106,6 +107,10 @@ Game::Game(const XDisplay& display, const QString& executable)
     env.insert("DISPLAY", display.name());
     env.insert("HOME", home.path());
     env.remove("QT_QPA_PLATFORM");
+    env.remove("QT_SCALE_FACTOR");
+    env.remove("KOLVAR_ZOOM");
+    for (const QString& variable : environment)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     process_->setProcessEnvironment(env);
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_->start(executable, {});

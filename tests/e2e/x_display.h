@@ -15,11 +15,12 @@ namespace kolvar::e2e {
 
 class XDisplay {
 public:
-    XDisplay(); // starts Xvfb on a free display number
+    // Starts Xvfb on a free display number, its one screen `size` large.
+    explicit XDisplay(QSize size = {1280, 800});
     ~XDisplay();
     bool ok() const { return !name_.isEmpty(); }
     QString name() const { return name_; }
-    QSize size() const { return {1280, 800}; }
+    QSize size() const { return size_; }
 
     // Runs a command on the display and returns its standard output.
     QString run(const QString& program, const QStringList& args, int timeoutMs = 10000) const;
@@ -35,13 +36,15 @@ public:
 
 private:
     std::unique_ptr<QProcess> xvfb_;
+    QSize size_;
     QString name_;
 };
 
 // The game running on a display.
 class Game {
 public:
-    Game(const XDisplay& display, const QString& executable);
+    // `environment`: variables set for the game, e.g. "QT_SCALE_FACTOR=2".
+    Game(const XDisplay& display, const QString& executable, const QStringList& environment = {});
     ~Game();
     bool started() const { return !window_.isEmpty(); }
     QString window() const { return window_; }

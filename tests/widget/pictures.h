@@ -1,13 +1,18 @@
 // The game's pictures for the widget tests, and pixel comparisons on them.
 #pragma once
 
+#include "artwork/card_back.h"
+#include "artwork/card_face.h"
+#include "artwork/pixel_grid.h"
 #include "game/card.h"
 #include "game/table.h"
 #include "view/card_rendering.h"
 
 #include <QImage>
 #include <QRect>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace kolvar::testing {
 
@@ -25,6 +30,35 @@ inline QImage cell(int16_t rank, int16_t suit)
 {
     return sheet().copy(kCardWidth * SheetColumn(rank), kCardHeight * suit, kCardWidth,
                         kCardHeight);
+}
+
+// The generator's sheet at a scale, as kolvar-artwork writes it (drawn once
+// per scale and kept).
+inline const QImage& generatedSheet(double scale)
+{
+    static std::map<double, QImage> sheets;
+    QImage& sheet = sheets[scale];
+    if (sheet.isNull())
+        sheet = artwork::renderCardSheet(scale);
+    return sheet;
+}
+
+// The generator's face of a card at a scale: its cell of the sheet.
+inline QImage generatedCell(int16_t rank, int16_t suit, double scale)
+{
+    const QSize card = artwork::cardSize(scale);
+    return generatedSheet(scale).copy(
+        QRect(QPoint(card.width() * SheetColumn(rank), card.height() * suit), card));
+}
+
+// Where a table position lands on the device at scale s: the nearest pixel.
+inline int OnDevice(int tablePosition, double scale)
+{
+    return static_cast<int>(std::floor(tablePosition * scale + 0.5));
+}
+inline QPoint OnDevice(QPoint tablePosition, double scale)
+{
+    return {OnDevice(tablePosition.x(), scale), OnDevice(tablePosition.y(), scale)};
 }
 
 // Whether `area` of `image`, at `at`, holds exactly the pixels of `area` of `source`.

@@ -1,6 +1,6 @@
-// The drawing of the table: what the player sees at each computed place, as
-// the table's box draws it on screen, is the card sheet's cell, the card
-// back, or the table colour.
+// The drawing of the table at scale 1: what the player sees at each
+// computed place, as the table's box draws it on screen, is the shipped card
+// sheet's cell, the card back, or the table colour.
 #include "drawn.h"
 #include "pictures.h"
 #include "platform/picture_box.h"
@@ -15,13 +15,9 @@ constexpr const char* kFullHand = "7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,
 
 struct Rendering : ::testing::Test {
     Rendering()
-        : surface(nullptr, QSize(kClientWidth, kClientHeight), kTableColour),
-          sheetBox(nullptr, QSize(911, 401), Qt::white), backBox(nullptr, QSize(70, 96), Qt::white),
-          faceBox(nullptr, QSize(kCardWidth, kCardHeight), Qt::white),
-          renderer(t, TablePictures{surface, sheetBox, backBox, faceBox})
+        : surface(nullptr, QSize(kClientWidth, kClientHeight), kTableColour), art(1),
+          renderer(t, surface, art)
     {
-        sheetBox.setPicture(sheet());
-        backBox.setPicture(cardBack());
     }
     void draw(std::string_view line)
     {
@@ -62,7 +58,8 @@ struct Rendering : ::testing::Test {
     bool tableColourAt(int x, int y) { return QColor(shown().pixel(x, y)) == kTableColour; }
 
     Table t;
-    PictureBox surface, sheetBox, backBox, faceBox;
+    PictureBox surface;
+    CardArt art;
     CardRenderer renderer;
 };
 

@@ -1,10 +1,13 @@
 // The rank letters of Kolvar's cards (A, 2 ... 10, J, Q, K) as filled
-// outlines taken from the DejaVu Serif Bold face, sized to an exact cap height
-// so their flat tops and baselines fall on pixel edges and stay sharp.
+// outlines, drawn from the DejaVu Serif Bold letters kept in
+// rank_outlines.h, sized to an exact cap height so their flat tops and
+// baselines fall on pixel edges and stay sharp.
 #pragma once
 
 #include <QPainterPath>
 #include <QString>
+
+class QPainter;
 
 namespace kolvar::artwork {
 
@@ -23,5 +26,11 @@ QString rankText(int rank);
 // needed so the ink is at most `maxWidth` wide ("10" is the one that needs it).
 QPainterPath rankPath(const QString& text, qreal centreX, qreal baselineY, qreal capHeight,
                       qreal maxWidth);
+
+// rankPath for drawing with `painter`: the baseline and the line of the
+// capitals' tops moved to the nearest edges between its rows of device
+// pixels, so that the letters stand sharp at every scale.
+QPainterPath rankPathOnPixels(const QPainter& painter, const QString& text, qreal centreX,
+                              qreal baselineY, qreal capHeight, qreal maxWidth);
 
 } // namespace kolvar::artwork

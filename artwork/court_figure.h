@@ -1,7 +1,7 @@
 // The framed figure panel of Kolvar's jacks, queens and kings.
 #pragma once
 
-#include "suit_shapes.h"
+#include "artwork/suit_shapes.h"
 
 class QPainter;
 

@@ -2,9 +2,11 @@
 // orange table; its lattice runs at 45 degrees, so a repeated row only shifts
 // a line by a pixel instead of thickening it, and the medallion in the middle
 // holds a compass rose on a cream ground.
-#include "card_back.h"
+#include "artwork/card_back.h"
 
-#include "palette.h"
+#include "artwork/palette.h"
+#include "artwork/pixel_grid.h"
+#include "game/table.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -20,13 +22,15 @@ void drawLattice(QPainter& p)
 {
     const QRectF area = QRectF(kPanel).adjusted(2, 2, -2, -2);
     p.save();
-    p.setClipRect(area);
+    clipToDevice(p, devicePixels(p, area));
     const QPointF c = QRectF(kPanel).center();
     // Lines through points spaced kLatticePitch apart along the row through
-    // the panel's centre, so the lattice is symmetric about the centre.
+    // the panel's centre, so the lattice is symmetric about the centre. Of
+    // them, those that cross the area are drawn.
     p.setPen(QPen(kBackBlueLight, 1.1));
     const qreal reach = kBackHeight;
-    for (int i = -20; i <= 20; ++i) {
+    const int lines = static_cast<int>((area.width() + area.height()) / 2 / kLatticePitch) + 1;
+    for (int i = -lines; i <= lines; ++i) {
         const qreal x = c.x() + i * kLatticePitch;
         p.drawLine(QPointF(x - reach, c.y() - reach), QPointF(x + reach, c.y() + reach));
         p.drawLine(QPointF(x - reach, c.y() + reach), QPointF(x + reach, c.y() - reach));
@@ -83,23 +87,43 @@ void drawMedallion(QPainter& p)
     p.drawEllipse(c, 3.4, 3.4);
 }
 
-} // namespace
-
-QImage renderCardBack()
+// The back drawn over the whole image, the design's 70 x 96 mapped onto it,
+// with a hairline border round the edge.
+void paintBack(QImage& image)
 {
-    QImage image(kBackWidth, kBackHeight, QImage::Format_RGB32);
-    image.fill(kFaceWhite);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(QRect(0, 0, kBackWidth, 1), kBorderGrey);
-    p.fillRect(QRect(0, kBackHeight - 1, kBackWidth, 1), kBorderGrey);
-    p.fillRect(QRect(0, 0, 1, kBackHeight), kBorderGrey);
-    p.fillRect(QRect(kBackWidth - 1, 0, 1, kBackHeight), kBorderGrey);
-    p.fillRect(kPanel, kBackBlue);
+    scaleDesignTo(p, QSizeF(kBackWidth, kBackHeight), image.size());
+    fillDevice(p, image.rect(), kFaceWhite);
+    fillHairline(p, image.rect(), kBorderGrey);
+    p.fillRect(onPixels(p, kPanel), kBackBlue);
     drawLattice(p);
     drawMedallion(p);
-    p.end();
-    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace
+
+QImage renderCardBack(qreal scale)
+{
+    QImage image(deviceLength(kBackWidth, scale), deviceLength(kBackHeight, scale),
+                 QImage::Format_RGB32);
+    paintBack(image);
+    return image;
+}
+
+QImage renderTableBack(qreal scale)
+{
+    QImage image(cardSize(scale), QImage::Format_RGB32);
+    if (scale == 1) {
+        // As the game has always shown it: the 96 rows stretched to 100 by
+        // repeating rows.
+        QPainter p(&image);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(image.rect(), renderCardBack(1));
+        return image;
+    }
+    paintBack(image);
+    return image;
 }
 
 } // namespace kolvar::artwork

@@ -3,9 +3,9 @@
 // the heart from two round lobes meeting in a point, the spade as an upturned
 // heart standing on a flared stem, and the club as three balls on the same
 // kind of stem.
-#include "suit_shapes.h"
+#include "artwork/suit_shapes.h"
 
-#include "palette.h"
+#include "artwork/palette.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -2,9 +2,9 @@
 // column, with rows measured as fractions of the distance from the top pip
 // row to the bottom one. 7 and 8 add centre pips a quarter of the way in, 9
 // and 10 use four side rows, and 10 adds centre pips a sixth of the way in.
-#include "pip_layout.h"
+#include "artwork/pip_layout.h"
 
-#include "card_layout.h"
+#include "artwork/card_layout.h"
 
 namespace kolvar::artwork {
 namespace {

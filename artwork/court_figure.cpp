@@ -4,11 +4,12 @@
 // card reads the same either way up. The king wears a pointed crown, a beard
 // and an ermine collar and holds a sceptre; the queen a small tiara over long
 // hair and holds a flower; the jack a feathered cap and holds a halberd.
-#include "court_figure.h"
+#include "artwork/court_figure.h"
 
-#include "card_layout.h"
-#include "palette.h"
-#include "rank_glyphs.h"
+#include "artwork/card_layout.h"
+#include "artwork/palette.h"
+#include "artwork/pixel_grid.h"
+#include "artwork/rank_glyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -323,15 +324,17 @@ void drawPanelIndex(QPainter& p, int rank, Suit suit)
     // A small rank letter and pip in the top-left corner of the half.
     p.setPen(Qt::NoPen);
     p.setBrush(suitColour(suit));
-    p.drawPath(rankPath(rankText(rank), 4.5, 9, 7, 7));
+    p.drawPath(rankPathOnPixels(p, rankText(rank), 4.5, 9, 7, 7));
     drawSuit(p, suit, QPointF(4.5, 14.5), 6);
 }
 
-void drawHalf(QPainter& p, int rank, Suit suit)
+// One half of the figure, clipped to `clip`, its half of the panel in device
+// pixels.
+void drawHalf(QPainter& p, int rank, Suit suit, const QRect& clip)
 {
     p.save();
+    clipToDevice(p, clip);
     p.translate(kInside.topLeft());
-    p.setClipRect(QRectF(0, 0, kHalfW, kHalfH));
     drawBackHair(p, rank);
     drawDress(p, rank, suit);
     drawHeldObject(p, rank, suit);
@@ -345,23 +348,28 @@ void drawHalf(QPainter& p, int rank, Suit suit)
 
 void drawCourtPanel(QPainter& p, int rank, Suit suit)
 {
+    // The frame is a hairline on whole device pixels; the panel fills it, and
+    // each half of the figure fills its half of the panel, split at the
+    // card's middle row.
+    const QRect frame = devicePixels(p, QRectF(kCourtFrame));
+    const QRect inside = frame.adjusted(1, 1, -1, -1);
+    const int middle = devicePixels(p, QRectF(0, 0, kCardWidth, kCardHeight / 2.0)).bottom() + 1;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(kInside, kPanelCream);
+    fillDevice(p, inside, kPanelCream);
 
-    drawHalf(p, rank, suit);
+    drawHalf(p, rank, suit,
+             QRect(inside.left(), inside.top(), inside.width(), middle - inside.top()));
     p.translate(kCardWidth, kCardHeight);
     p.rotate(180);
-    drawHalf(p, rank, suit);
+    drawHalf(p, rank, suit,
+             QRect(inside.left(), middle, inside.width(), inside.bottom() + 1 - middle));
     p.restore();
 
     // A gold band where the two halves meet, and the frame line itself.
-    p.fillRect(QRectF(kInside.left(), kCardHeight / 2.0 - 1, kInside.width(), 2), kGold);
-    const QRect& f = kCourtFrame;
-    p.fillRect(QRect(f.left(), f.top(), f.width(), 1), suitColour(suit));
-    p.fillRect(QRect(f.left(), f.bottom(), f.width(), 1), suitColour(suit));
-    p.fillRect(QRect(f.left(), f.top(), 1, f.height()), suitColour(suit));
-    p.fillRect(QRect(f.right(), f.top(), 1, f.height()), suitColour(suit));
+    const QRectF panel = fromDevice(p, inside);
+    p.fillRect(onPixels(p, QRectF(panel.left(), kCardHeight / 2.0 - 1, panel.width(), 2)), kGold);
+    fillHairline(p, frame, suitColour(suit));
 }
 
 } // namespace kolvar::artwork

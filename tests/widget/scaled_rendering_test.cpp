@@ -1,0 +1,112 @@
+// The table drawn at the scales the game draws at (1, 1.5, 2 and 3 device
+// pixels per table pixel): every card lies at the device pixel nearest to
+// its table position times the scale and is the generator's face or back at
+// that scale, pixel for pixel; overlapping cards leave no seam of table
+// colour between them.
+#include "drawn.h"
+#include "pictures.h"
+#include "platform/picture_box.h"
+#include "table_text.h"
+#include "view/card_rendering.h"
+#include "view/form1.h"
+
+#include <optional>
+
+namespace kolvar::testing {
+namespace {
+
+constexpr const char* kFullHand = "7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac,Jd";
+constexpr const char* kFullComputerHand =
+    "Js,Jh,Jc,Qd,Qs,Qh,Qc,Kd,Ks,Kh,Kc,7d,7s,7h,7c,8d,8s,8h,8c,9d,9s";
+
+struct DrawnAtScale : ::testing::TestWithParam<double> {
+    DrawnAtScale()
+        : s(GetParam()),
+          surface(nullptr, QSize(OnDevice(kClientWidth, s), OnDevice(kClientHeight, s)),
+                  kTableColour),
+          art(s), renderer(t, surface, art), card(artwork::cardSize(s))
+    {
+    }
+    const QImage& draw(std::string_view line)
+    {
+        t = TableFrom(line);
+        renderer.RedrawTable();
+        seen = Drawn(surface);
+        return seen;
+    }
+    QPoint place(const SlotPos& p) const { return OnDevice(QPoint(p.X, p.Y), s); }
+    // The columns of a card that show: up to where the next card starts.
+    QRect shownPart(QPoint at, std::optional<QPoint> next) const
+    {
+        return {0, 0, next ? next->x() - at.x() : card.width(), card.height()};
+    }
+    // No pixel of table colour from the left edge of the first card to the
+    // right edge of the last, over the cards' whole height.
+    ::testing::AssertionResult noSeam(QPoint first, QPoint last) const
+    {
+        const QRect row(first, QPoint(last.x() + card.width() - 1, last.y() + card.height() - 1));
+        const PixelTest notTable = [](QRgb p) { return !Is(kTableColour)(p); };
+        return EveryPixel(seen, row, notTable, "a card's");
+    }
+
+    double s;
+    Table t;
+    PictureBox surface;
+    CardArt art;
+    CardRenderer renderer;
+    QSize card;
+    QImage seen;
+};
+
+TEST_P(DrawnAtScale, EveryFaceOfAFullHandIsTheGeneratorsFaceAtItsDevicePlace)
+{
+    draw(std::string("human=") + kFullHand + " computer=9s top=Qh prev=Kc played=2");
+    const auto& places = t.Geometry.HumanSlotPos;
+    for (int i = 0; i < kHandCapacity; ++i) {
+        const Card& c = t.HumanHand[i];
+        const QPoint at = place(places[i]);
+        const auto next =
+            i + 1 < kHandCapacity ? std::optional<QPoint>(place(places[i + 1])) : std::nullopt;
+        EXPECT_TRUE(SamePixels(seen, at, generatedCell(c.Rank, c.Suit, s), shownPart(at, next)))
+            << "card " << i << " at " << s;
+    }
+    const TableGeometry& g = t.Geometry;
+    const QPoint top = OnDevice(QPoint(g.TopCardX, g.TopCardY), s);
+    const QPoint under = OnDevice(QPoint(g.PrevCardX, g.PrevCardY), s);
+    EXPECT_TRUE(SamePixels(seen, top, generatedCell(kQueen, kHearts, s), QRect({0, 0}, card)));
+    const int covered = top.x() + card.width() - under.x();
+    EXPECT_TRUE(SamePixels(seen, under + QPoint(covered, 0), generatedCell(kKing, kClubs, s),
+                           QRect(covered, 0, card.width() - covered, card.height())));
+    EXPECT_TRUE(noSeam(place(places[0]), place(places[kHandCapacity - 1])));
+    EXPECT_TRUE(noSeam(top, under));
+    // The row ends where its last card does.
+    const QPoint last = place(places[kHandCapacity - 1]);
+    EXPECT_EQ(QColor(seen.pixel(last.x() + card.width(), last.y() + card.height() / 2)),
+              kTableColour);
+    EXPECT_EQ(QColor(seen.pixel(place(places[0]).x() - 1, last.y() + card.height() / 2)),
+              kTableColour);
+}
+
+TEST_P(DrawnAtScale, EveryBackIsTheGeneratorsBackAtItsDevicePlace)
+{
+    draw(std::string("human=8d computer=") + kFullComputerHand);
+    const QImage back = artwork::renderTableBack(s);
+    const auto& places = t.Geometry.ComputerSlotPos;
+    for (int j = 0; j < kHandCapacity; ++j) {
+        const QPoint at = place(places[j]);
+        const auto next =
+            j + 1 < kHandCapacity ? std::optional<QPoint>(place(places[j + 1])) : std::nullopt;
+        EXPECT_TRUE(SamePixels(seen, at, back, shownPart(at, next))) << "back " << j << " at " << s;
+    }
+    EXPECT_TRUE(noSeam(place(places[0]), place(places[kHandCapacity - 1])));
+    const QPoint stock = OnDevice(QPoint(t.Geometry.StockX, t.Geometry.StockY), s);
+    EXPECT_TRUE(SamePixels(seen, stock, back, back.rect()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, DrawnAtScale, ::testing::Values(1.0, 1.5, 2.0, 3.0),
+                         [](const auto& info) {
+                             return "s" + std::to_string(static_cast<int>(info.param * 100));
+                         });
+
+} // namespace
+} // namespace kolvar::testing

@@ -1,0 +1,176 @@
+// The table's zoom: the largest of 1, 1.25 ... 4 at which the client area
+// still holds the designed table, never below 1, unless KOLVAR_ZOOM names
+// one; and, on screens of the common sizes at Qt scales 1, 1.5 and 2, the
+// zoom the real window takes and the dealt hand it shows along the bottom.
+#include "view/table_zoom.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace kolvar::testing {
+namespace {
+
+TEST(Zoom, TheLargestZoomAtWhichTheClientHoldsTheDesignedTable)
+{
+    EXPECT_EQ(ChooseZoom(1024, 745), 1); // 1024 x 768 less the menu bar
+    EXPECT_EQ(ChooseZoom(1366, 745), 1); // 1366 x 768
+    EXPECT_EQ(ChooseZoom(1920, 1057), 1.5);
+    EXPECT_EQ(ChooseZoom(1920, 990), 1.5); // also under a title bar and a panel
+    EXPECT_EQ(ChooseZoom(2560, 1417), 2);
+    EXPECT_EQ(ChooseZoom(3840, 2137), 3);
+    EXPECT_EQ(ChooseZoom(5000, 4000), 4);
+    EXPECT_EQ(ChooseZoom(1080, 1897), 1); // a portrait screen: too narrow for more
+    // Exactly the designed table at a zoom takes that zoom; a pixel less does not.
+    EXPECT_EQ(ChooseZoom(1250, 813), 1.25);
+    EXPECT_EQ(ChooseZoom(1249, 813), 1);
+    EXPECT_EQ(ChooseZoom(1750, 1137), 1.5);
+    EXPECT_EQ(ChooseZoom(1750, 1138), 1.75);
+}
+
+TEST(Zoom, NeverBelowOneHoweverSmallTheClient)
+{
+    EXPECT_EQ(ChooseZoom(960, 520), 1); // 1920 x 1080 at Qt scale 2
+    EXPECT_EQ(ChooseZoom(640, 400), 1);
+    EXPECT_EQ(ChooseZoom(0, 0), 1);
+}
+
+TEST(Zoom, KolvarZoomNamesAnyZoomFromOneToFour)
+{
+    EXPECT_EQ(ZoomOverride("2"), 2);
+    EXPECT_EQ(ZoomOverride("1.3"), 1.3);
+    EXPECT_EQ(ZoomOverride("0.5"), 1); // never below 1
+    EXPECT_EQ(ZoomOverride("0"), 1);
+    EXPECT_EQ(ZoomOverride("-2"), 1);
+    EXPECT_EQ(ZoomOverride("12"), 4);
+    for (const char* unset :
+         {static_cast<const char*>(nullptr), "", "big", "1,5", "2x", " 2", "nan"})
+        EXPECT_EQ(ZoomOverride(unset), std::nullopt) << (unset ? unset : "(unset)");
+}
+
+TEST(Zoom, TheTableIsTheClientDividedByTheZoomInWholePixels)
+{
+    EXPECT_EQ(TablePixels(1920, 1.5), 1280);
+    EXPECT_EQ(TablePixels(1057, 1.5), 704);
+    EXPECT_EQ(TablePixels(1417, 2), 708);
+    EXPECT_EQ(TablePixels(960, 1), 960);
+}
+
+// --- The real window on screens of many sizes ------------------------------
+
+struct Probed {
+    double zoom = 0, ratio = 0;
+    int tableWidth = 0, tableHeight = 0;
+    int imageWidth = 0, imageHeight = 0;
+    int handTop = 0, handBottom = 0, handLeft = 0, handRight = 0;
+};
+
+struct Screen {
+    int width, height;
+    double qtScale;
+    double zoom; // the zoom the table should take
+};
+
+// Starts the probe on an offscreen screen of the given size and scale.
+QProcess* startProbe(const QTemporaryDir& dir, const Screen& screen, const char* kolvarZoom)
+{
+    const QString config =
+        dir.filePath(QString("screen-%1x%2.json").arg(screen.width).arg(screen.height));
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QString(R"({"screens": [{"name": "probe", "x": 0, "y": 0, "width": %1,)"
+                           R"( "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                       .arg(screen.width)
+                       .arg(screen.height)
+                       .toUtf8());
+    file.close();
+    auto* probe = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+    env.insert("QT_SCALE_FACTOR", QString::number(screen.qtScale));
+    if (kolvarZoom)
+        env.insert("KOLVAR_ZOOM", kolvarZoom);
+    else
+        env.remove("KOLVAR_ZOOM");
+    probe->setProcessEnvironment(env);
+    probe->start(KOLVAR_ZOOM_PROBE, {});
+    return probe;
+}
+
+Probed readProbe(QProcess* probe)
+{
+    Probed p;
+    probe->waitForFinished(60000);
+    const QByteArray line = probe->readAllStandardOutput();
+    std::sscanf(line.constData(), "zoom %lf ratio %lf table %d %d image %d %d hand %d %d %d %d",
+                &p.zoom, &p.ratio, &p.tableWidth, &p.tableHeight, &p.imageWidth, &p.imageHeight,
+                &p.handTop, &p.handBottom, &p.handLeft, &p.handRight);
+    delete probe;
+    return p;
+}
+
+// The dealt hand, read off the drawn table: one row of cards round(100 s)
+// device pixels high, 50 table pixels above the bottom edge, clear of the
+// pile above it. That much the layout promises on a table at least 400
+// pixels high; below that the hand meets the pile.
+void expectHandAlongTheBottom(const Probed& p, const std::string& where)
+{
+    if (p.tableHeight < 400)
+        return;
+    const double s = p.zoom * p.ratio;
+    EXPECT_EQ(p.handBottom - p.handTop + 1, std::floor(100 * s + 0.5)) << where;
+    const int below = p.imageHeight - 1 - p.handBottom;
+    EXPECT_GE(below, 50 * s - 1) << where;
+    EXPECT_LE(below, 51 * s + 1) << where;
+}
+
+TEST(ZoomOnScreens, EachScreenAndQtScaleTakesItsZoomAndShowsTheHandAlongTheBottom)
+{
+    const Screen screens[] = {
+        {1024, 768, 1, 1},    {1024, 768, 1.5, 1},  {1024, 768, 2, 1},       {1366, 768, 1, 1},
+        {1366, 768, 1.5, 1},  {1366, 768, 2, 1},    {1920, 1080, 1, 1.5},    {1920, 1080, 1.5, 1},
+        {1920, 1080, 2, 1},   {2560, 1440, 1, 2},   {2560, 1440, 1.5, 1.25}, {2560, 1440, 2, 1},
+        {3840, 2160, 1, 3},   {3840, 2160, 1.5, 2}, {3840, 2160, 2, 1.5},    {1080, 1920, 1, 1},
+        {1080, 1920, 1.5, 1}, {1080, 1920, 2, 1},
+    };
+    QTemporaryDir dir;
+    // A few at a time: two cores, and a 4K table is a large image.
+    constexpr size_t kAtOnce = 3;
+    const size_t n = std::size(screens);
+    for (size_t first = 0; first < n; first += kAtOnce) {
+        std::vector<QProcess*> running;
+        for (size_t i = first; i < std::min(n, first + kAtOnce); ++i)
+            running.push_back(startProbe(dir, screens[i], nullptr));
+        for (size_t i = first; i < std::min(n, first + kAtOnce); ++i) {
+            const Screen& screen = screens[i];
+            const Probed p = readProbe(running[i - first]);
+            const std::string where = std::to_string(screen.width) + " x " +
+                                      std::to_string(screen.height) + " at Qt scale " +
+                                      std::to_string(screen.qtScale);
+            EXPECT_EQ(p.zoom, screen.zoom) << where;
+            EXPECT_EQ(p.ratio, screen.qtScale) << where;
+            // The screen's logical width is a whole number of pixels.
+            EXPECT_NEAR(p.tableWidth, screen.width / screen.qtScale / p.zoom, 1) << where;
+            expectHandAlongTheBottom(p, where);
+        }
+    }
+}
+
+TEST(ZoomOnScreens, KolvarZoomOverridesTheChoiceButNeverGoesBelowOne)
+{
+    QTemporaryDir dir;
+    const Probed two = readProbe(startProbe(dir, {1920, 1080, 1, 0}, "2"));
+    EXPECT_EQ(two.zoom, 2);
+    EXPECT_EQ(two.handBottom - two.handTop + 1, 200);
+    const Probed low = readProbe(startProbe(dir, {1920, 1080, 1, 0}, "0.5"));
+    EXPECT_EQ(low.zoom, 1);
+    expectHandAlongTheBottom(low, "KOLVAR_ZOOM=0.5");
+}
+
+} // namespace
+} // namespace kolvar::testing
