@@ -4,12 +4,15 @@
 #include "platform/blit.h"
 #include "platform/picture_box.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kolvar {
 
-CardRenderer::CardRenderer(const Table& t, PictureBox& table, CardArt& art)
-    : t_(t), table_(table), art_(art), face_(art.cardSize(), QImage::Format_RGB32)
+CardRenderer::CardRenderer(const Table& t, const HandSelection& selection, PictureBox& table,
+                           CardArt& art)
+    : t_(t), selection_(selection), table_(table), art_(art),
+      face_(art.cardSize(), QImage::Format_RGB32)
 {
     face_.fill(Qt::white);
 }
@@ -66,6 +69,37 @@ void CardRenderer::drawCardBack(int x, int y)
     BitBlt(table_.image(), at.x(), at.y(), back.width(), back.height(), back, 0, 0);
 }
 
+// The selected card's outline: a ring three table pixels wide around the
+// strip of it that shows. Its right side lies inside the strip, so that it
+// never covers the corner of the card to its right; the others lie outside
+// the card, on the table or on the edge of the card to its left.
+void CardRenderer::drawSelection()
+{
+    if (!selection_.shown || !t_.GameInProgress || selection_.index >= t_.HumanCount)
+        return;
+    constexpr int kRing = 3;
+    const auto& row = t_.Geometry.HumanSlotPos;
+    const int i = selection_.index;
+    const bool last = i == t_.HumanCount - 1;
+    const int left = row[i].X - kRing, top = row[i].Y - kRing;
+    const int right = last ? row[i].X + kCardWidth + kRing : row[i + 1].X;
+    const int bottom = row[i].Y + kCardHeight + kRing;
+    const QPoint outer0 = onDevice(left, top), outer1 = onDevice(right, bottom);
+    const QPoint inner0 = onDevice(left + kRing, top + kRing);
+    const QPoint inner1 = onDevice(right - kRing, bottom - kRing);
+    QImage& image = table_.image();
+    const QRgb colour = kSelectionOutline.rgb();
+    auto fill = [&](int x0, int y0, int x1, int y1) {
+        const QRect r = QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)) & image.rect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), colour);
+    };
+    fill(outer0.x(), outer0.y(), outer1.x(), inner0.y()); // above
+    fill(outer0.x(), inner1.y(), outer1.x(), outer1.y()); // below
+    fill(outer0.x(), inner0.y(), inner0.x(), inner1.y()); // left
+    fill(inner1.x(), inner0.y(), outer1.x(), inner1.y()); // right
+}
+
 void CardRenderer::RedrawTable()
 {
     table_.Clear();
@@ -73,6 +107,7 @@ void CardRenderer::RedrawTable()
         const Card& c = t_.HumanHand[i];
         DrawHumanCard(c.Slot, c.Rank, c.Suit);
     }
+    drawSelection();
     if (t_.PlayedCount > 1)
         DrawDiscardCard(1, t_.PrevRank, t_.PrevSuit);
     if (t_.PlayedCount > 0)

@@ -9,18 +9,26 @@
 #pragma once
 
 #include "game/table.h"
+#include "human/table_keys.h"
 #include "view/card_art.h"
 
+#include <QColor>
 #include <QImage>
 
 namespace kolvar {
 
 class PictureBox;
 
+// The outline of the card the play keys act on: a strong blue that reads on
+// the orange table and on a white card alike.
+inline const QColor kSelectionOutline(20, 60, 200);
+
 class CardRenderer {
 public:
-    // `table` is the main window's drawing surface, its image in device pixels.
-    CardRenderer(const Table& t, PictureBox& table, CardArt& art);
+    // `table` is the main window's drawing surface, its image in device
+    // pixels; `selection` is the card the play keys act on, outlined while
+    // it is shown.
+    CardRenderer(const Table& t, const HandSelection& selection, PictureBox& table, CardArt& art);
 
     // Puts the face of (rank, suit) into the buffer; a rank outside 1..14
     // leaves the buffer as it was.
@@ -37,8 +45,10 @@ public:
 private:
     void copyFaceTo(int x, int y);
     void drawCardBack(int x, int y);
+    void drawSelection();
 
     const Table& t_;
+    const HandSelection& selection_;
     PictureBox& table_;
     CardArt& art_;
     QImage face_; // the composition buffer for one face

@@ -112,7 +112,7 @@ void Form1::buildPictures(QSize client)
         connect(button, &PictureBox::clicked, this, clicks[s]);
         suitButtons_[s] = button;
     }
-    renderer_ = std::make_unique<CardRenderer>(table_, *surface_, *art_);
+    renderer_ = std::make_unique<CardRenderer>(table_, selection_, *surface_, *art_);
 }
 
 // The buttons stand where the rules place 39 x 38 buttons on the table, z

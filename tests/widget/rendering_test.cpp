@@ -16,7 +16,7 @@ constexpr const char* kFullHand = "7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,
 struct Rendering : ::testing::Test {
     Rendering()
         : surface(nullptr, QSize(kClientWidth, kClientHeight), kTableColour), art(1),
-          renderer(t, surface, art)
+          renderer(t, selection, surface, art)
     {
     }
     void draw(std::string_view line)
@@ -58,6 +58,7 @@ struct Rendering : ::testing::Test {
     bool tableColourAt(int x, int y) { return QColor(shown().pixel(x, y)) == kTableColour; }
 
     Table t;
+    HandSelection selection;
     PictureBox surface;
     CardArt art;
     CardRenderer renderer;

@@ -24,7 +24,7 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
         : s(GetParam()),
           surface(nullptr, QSize(OnDevice(kClientWidth, s), OnDevice(kClientHeight, s)),
                   kTableColour),
-          art(s), renderer(t, surface, art), card(artwork::cardSize(s))
+          art(s), renderer(t, selection, surface, art), card(artwork::cardSize(s))
     {
     }
     const QImage& draw(std::string_view line)
@@ -51,6 +51,7 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
 
     double s;
     Table t;
+    HandSelection selection;
     PictureBox surface;
     CardArt art;
     CardRenderer renderer;
@@ -101,6 +102,41 @@ TEST_P(DrawnAtScale, EveryBackIsTheGeneratorsBackAtItsDevicePlace)
     EXPECT_TRUE(noSeam(place(places[0]), place(places[kHandCapacity - 1])));
     const QPoint stock = OnDevice(QPoint(t.Geometry.StockX, t.Geometry.StockY), s);
     EXPECT_TRUE(SamePixels(seen, stock, back, back.rect()));
+}
+
+TEST_P(DrawnAtScale, TheSelectedCardIsOutlinedOnlyWhileShownAndNothingElseChanges)
+{
+    const std::string line = std::string("human=") + kFullHand + " computer=Kc top=Kd";
+    const QImage plain = draw(line);
+    const auto& row = t.Geometry.HumanSlotPos;
+    for (int index : {0, 7, 20}) {
+        selection = {static_cast<int16_t>(index), false};
+        EXPECT_EQ(draw(line), plain) << "an outline while the keys are not in use";
+        selection.shown = true;
+        const QImage outlined = draw(line);
+        // The ring: three table pixels around the strip that shows, its
+        // right side inside the strip (outside it for the last card).
+        const int right = index == 20 ? row[index].X + kCardWidth + 3 : row[index + 1].X;
+        const QRect outer(place({static_cast<int16_t>(row[index].X - 3),
+                                 static_cast<int16_t>(row[index].Y - 3), 0}),
+                          OnDevice(QPoint(right, row[index].Y + kCardHeight + 3), s) -
+                              QPoint(1, 1));
+        const QRect inner(OnDevice(QPoint(row[index].X, row[index].Y), s),
+                          OnDevice(QPoint(right - 3, row[index].Y + kCardHeight), s) -
+                              QPoint(1, 1));
+        int ring = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                const bool onRing = outer.contains(x, y) && !inner.contains(x, y);
+                ring += onRing;
+                const QRgb want = onRing ? kSelectionOutline.rgb() : plain.pixel(x, y);
+                if (outlined.pixel(x, y) != want) {
+                    ADD_FAILURE() << "card " << index << ": pixel (" << x << "," << y << ")";
+                    return;
+                }
+            }
+        EXPECT_GT(ring, 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, DrawnAtScale, ::testing::Values(1.0, 1.5, 2.0, 3.0),
