@@ -2,10 +2,9 @@
 // keys, and checked on what the screen shows.
 #include "game/notation.h"
 #include "game/rules.h"
+#include "game_test.h"
 #include "table_reader.h"
-#include "x_display.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -20,15 +19,10 @@ struct Moves {
     std::function<void()> take;
 };
 
-struct EndToEnd : ::testing::Test {
-    static void SetUpTestSuite() { display = new XDisplay; }
-    static void TearDownTestSuite() { delete display; }
-
+struct EndToEnd : GameTest {
     void SetUp() override
     {
-        ASSERT_TRUE(display->ok()) << "Xvfb did not start";
-        game = std::make_unique<Game>(*display, KOLVAR_BINARY);
-        ASSERT_TRUE(game->started()) << "the main window did not appear";
+        GameTest::SetUp();
         ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot()); }, 5000))
             << "no table under a menu bar on screen";
     }
@@ -45,7 +39,6 @@ struct EndToEnd : ::testing::Test {
             display->screenshot().save("/tmp/e2e-deal-failed.png");
         return seen;
     }
-    bool windowOpen(const QString& title) const { return !display->windows(title).isEmpty(); }
     void playWholeGame(const Moves& moves);
     // Closes a message box with its OK button's key.
     void answer(const QString& title)
@@ -56,12 +49,8 @@ struct EndToEnd : ::testing::Test {
         EXPECT_TRUE(WaitFor([&] { return !windowOpen(title); }, 3000)) << title.toStdString();
     }
 
-    static XDisplay* display;
-    std::unique_ptr<Game> game;
     TableReader reader{KOLVAR_ASSETS};
 };
-
-XDisplay* EndToEnd::display = nullptr;
 
 std::string text(const std::vector<Face>& cards)
 {
@@ -233,10 +222,3 @@ TEST_F(EndToEnd, F4EndsTheProgramAtOnce)
 
 } // namespace
 } // namespace kolvar::e2e
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -9,7 +9,6 @@
 #include "table_reader.h"
 #include "x_display.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -151,10 +150,3 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace kolvar::e2e
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

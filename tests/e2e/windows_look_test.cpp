@@ -3,10 +3,9 @@
 // its text, and the message boxes with one button and no icon.
 #include "box_pixels.h"
 #include "drawn.h"
+#include "game_test.h"
 #include "table_reader.h"
-#include "x_display.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace kolvar::e2e {
@@ -17,15 +16,10 @@ using namespace kolvar::testing;
 const QColor kLightBlue(192, 192, 255);
 const QColor kOrange(255, 192, 128);
 
-struct WindowsOnScreen : ::testing::Test {
-    static void SetUpTestSuite() { display = new XDisplay; }
-    static void TearDownTestSuite() { delete display; }
-
+struct WindowsOnScreen : GameTest {
     void SetUp() override
     {
-        ASSERT_TRUE(display->ok()) << "Xvfb did not start";
-        game = std::make_unique<Game>(*display, KOLVAR_BINARY);
-        ASSERT_TRUE(game->started()) << "the main window did not appear";
+        GameTest::SetUp();
         game->focus();
     }
 
@@ -82,11 +76,7 @@ struct WindowsOnScreen : ::testing::Test {
         return WaitFor([&] { return display->screenshot() != before; }, 1000);
     }
 
-    static XDisplay* display;
-    std::unique_ptr<Game> game;
 };
-
-XDisplay* WindowsOnScreen::display = nullptr;
 
 // A check box orange over its whole rectangle: nothing lighter than orange
 // but the tick's square at its left, and the caption's ink on it.
@@ -203,10 +193,3 @@ TEST_F(WindowsOnScreen, TheAboutBoxHasOneButtonAndNoIcon)
 
 } // namespace
 } // namespace kolvar::e2e
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
