@@ -22,13 +22,15 @@ struct RedrawScene {
         : zoom(ChooseZoom(kClient.width(), kClient.height())),
           table(
               WorstTable(TablePixels(kClient.width(), zoom), TablePixels(kClient.height(), zoom))),
-          surface(nullptr, kClient, kTableColour), art(zoom), renderer(table, surface, art)
+          surface(nullptr, kClient, kTableColour), art(zoom),
+          renderer(table, selection, surface, art)
     {
         renderer.RedrawTable(); // every face the table shows drawn once
     }
 
     double zoom;
     Table table;
+    HandSelection selection; // the mouse plays: no outline
     PictureBox surface;
     CardArt art;
     CardRenderer renderer;

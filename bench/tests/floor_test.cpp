@@ -17,7 +17,8 @@ namespace {
 
 struct Scene {
     Scene(QSize client, double scale)
-        : surface(nullptr, client, kTableColour), art(scale), renderer(table, surface, art)
+        : surface(nullptr, client, kTableColour), art(scale),
+          renderer(table, selection, surface, art)
     {
     }
 
@@ -32,6 +33,7 @@ struct Scene {
     }
 
     Table table;
+    HandSelection selection;
     PictureBox surface;
     CardArt art;
     CardRenderer renderer;
