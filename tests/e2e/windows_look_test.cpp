@@ -75,7 +75,6 @@ struct WindowsOnScreen : GameTest {
         act();
         return WaitFor([&] { return display->screenshot() != before; }, 1000);
     }
-
 };
 
 // A check box orange over its whole rectangle: nothing lighter than orange
