@@ -6,6 +6,7 @@
 #include <QRegion>
 #include <QWidget>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -21,8 +22,9 @@ inline QImage Drawn(QWidget& widget)
 
 inline std::string RgbText(QRgb p)
 {
-    return "(" + std::to_string(qRed(p)) + ", " + std::to_string(qGreen(p)) + ", " +
-           std::to_string(qBlue(p)) + ")";
+    char text[32];
+    std::snprintf(text, sizeof text, "(%d, %d, %d)", qRed(p), qGreen(p), qBlue(p));
+    return text;
 }
 
 using PixelTest = std::function<bool(QRgb)>;

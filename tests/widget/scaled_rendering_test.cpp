@@ -141,7 +141,9 @@ TEST_P(DrawnAtScale, TheSelectedCardIsOutlinedOnlyWhileShownAndNothingElseChange
 
 INSTANTIATE_TEST_SUITE_P(Scales, DrawnAtScale, ::testing::Values(1.0, 1.5, 2.0, 3.0),
                          [](const auto& info) {
-                             return "s" + std::to_string(static_cast<int>(info.param * 100));
+                             std::string name = "s";
+                             name += std::to_string(static_cast<int>(info.param * 100));
+                             return name;
                          });
 
 } // namespace
