@@ -92,7 +92,7 @@ void EndToEnd::playWholeGame(const Moves& moves)
     SeenTable seen = deal();
     QElapsedTimer clock;
     clock.start();
-    int made = 0;
+    int made = 0, laid = 0;
     while (!windowOpen("^Kolvar Americana$") && clock.elapsed() < 240000) {
         seen = look();
         if (windowOpen("^Kolvar Americana$"))
@@ -114,7 +114,9 @@ void EndToEnd::playWholeGame(const Moves& moves)
         if (pick >= 0)
             moves.lay(pick);
         // A card refused (a jack is owed) leaves the hand as it was: take instead.
-        if (pick < 0 || !WaitFor(handChanged, 1500)) {
+        if (pick >= 0 && WaitFor(handChanged, 1500)) {
+            ++laid;
+        } else {
             moves.take();
             WaitFor(handChanged, 3000);
         }
@@ -133,6 +135,9 @@ void EndToEnd::playWholeGame(const Moves& moves)
     }
     ASSERT_TRUE(windowOpen("^Kolvar Americana$"))
         << "no end after " << made << " moves; hand " << text(look().hand);
+    // The opening lay is always open (the suit named is the first card's), so
+    // a game in which no card was laid was not played by these moves.
+    EXPECT_GT(laid, 0) << "the game ended without a card of the hand laid";
     answer("^Kolvar Americana$");
 }
 

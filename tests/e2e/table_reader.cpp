@@ -18,15 +18,21 @@ const QColor kTableColour = QColor::fromRgb(kTableRgb);
 constexpr int kButtonWidth = 39, kButtonHeight = 38;
 
 // Pixel for pixel; QImage's own == also compares colour spaces, and a
-// screenshot's differs from the sheet's.
-bool samePixels(const QImage& a, const QImage& b)
+// screenshot's differs from the sheet's. Pixels of `seen` in the colour
+// `unseen` are not compared: the selection's outline lies over the edges of
+// the selected card, and the card is still read by the rest of its strip.
+bool samePixels(const QImage& expected, const QImage& seen, std::optional<QRgb> unseen = {})
 {
-    if (a.size() != b.size())
+    if (expected.size() != seen.size())
         return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) ^ b.pixel(x, y)) & 0xffffff)
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x) {
+            const QRgb on = seen.pixel(x, y);
+            const bool differs = ((expected.pixel(x, y) ^ on) & 0xffffff) != 0;
+            const bool hidden = unseen && ((on ^ *unseen) & 0xffffff) == 0;
+            if (differs && !hidden)
                 return false;
+        }
     return true;
 }
 
@@ -87,7 +93,8 @@ std::optional<Face> TableReader::identify(const QImage& screen, QPoint at, QRect
     for (int i = 0; i < kDeckSize; ++i) {
         const Face f = BuiltFace(i);
         const QPoint cell(card_.width() * SheetColumn(f.Rank), card_.height() * f.Suit);
-        if (samePixels(sheet_.copy(QRect(cell + part.topLeft(), part.size())), seen))
+        const QImage expected = sheet_.copy(QRect(cell + part.topLeft(), part.size()));
+        if (samePixels(expected, seen, kSelectionOutline.rgb()))
             return f;
     }
     return std::nullopt;
