@@ -16,6 +16,6 @@ int main(int argc, char* argv[])
     // The menu entry's name, by which a Wayland compositor finds the icon.
     QGuiApplication::setDesktopFileName("org.example.kolvar");
     kolvar::Form1 window;
-    window.show();
+    window.showMaximized();
     return app.exec();
 }

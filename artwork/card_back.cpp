@@ -28,12 +28,22 @@ void drawLattice(QPainter& p)
     // the panel's centre, so the lattice is symmetric about the centre. Of
     // them, those that cross the area are drawn.
     p.setPen(QPen(kBackBlueLight, 1.1));
-    const qreal reach = kBackHeight;
     const int lines = static_cast<int>((area.width() + area.height()) / 2 / kLatticePitch) + 1;
+    // Each line only as long as the area it crosses (and a little beyond, so
+    // that its ends lie outside the clip): a line's cost is its length.
+    const QRectF span = area.adjusted(-2, -2, 2, 2);
+    const auto segment = [&](qreal x, qreal down) {
+        const qreal from =
+            std::max(span.left() - x, (down > 0 ? span.top() - c.y() : c.y() - span.bottom()));
+        const qreal to =
+            std::min(span.right() - x, (down > 0 ? span.bottom() - c.y() : c.y() - span.top()));
+        if (from < to)
+            p.drawLine(QPointF(x + from, c.y() + down * from), QPointF(x + to, c.y() + down * to));
+    };
     for (int i = -lines; i <= lines; ++i) {
         const qreal x = c.x() + i * kLatticePitch;
-        p.drawLine(QPointF(x - reach, c.y() - reach), QPointF(x + reach, c.y() + reach));
-        p.drawLine(QPointF(x - reach, c.y() + reach), QPointF(x + reach, c.y() - reach));
+        segment(x, 1);
+        segment(x, -1);
     }
     // A small light dot in the middle of every lattice diamond.
     p.setPen(Qt::NoPen);

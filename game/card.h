@@ -36,6 +36,11 @@ inline constexpr int kLowestRank = kSeven;
 inline constexpr int kHighestRank = kKing;
 inline constexpr int kDeckSize = 32;
 
+// Every card on the table, face up or down, occupies this rectangle of
+// table pixels.
+inline constexpr int kCardWidth = 70;
+inline constexpr int kCardHeight = 100;
+
 // A card's rank and suit, compared, copied and swapped whole.
 struct Face {
     int16_t Rank = 0;

@@ -1,5 +1,6 @@
 // Table geometry: where each hand slot, the discard pile, the stock and the
-// suit buttons lie on a client area of a given size.
+// suit buttons lie on a table of a given size, and the strip of each card of
+// the hand that shows.
 #include "game/layout.h"
 
 namespace kolvar {
@@ -22,34 +23,47 @@ constexpr int floorHalf(int v)
 
 } // namespace
 
-SuitButtonPlacement PlaceSuitButtons(int clientWidth, int clientHeight, int buttonWidth,
+SuitButtonPlacement PlaceSuitButtons(int tableWidth, int tableHeight, int buttonWidth,
                                      int buttonHeight)
 {
     SuitButtonPlacement p;
-    p.left = clientWidth - kButtonsFromRight - buttonWidth;
-    p.top[0] = floorHalf(clientHeight - kSuitCount * buttonHeight - kCardHeight);
+    p.left = tableWidth - kButtonsFromRight - buttonWidth;
+    p.top[0] = floorHalf(tableHeight - kSuitCount * buttonHeight - kCardHeight);
     for (int s = 1; s < kSuitCount; ++s)
         p.top[s] = p.top[s - 1] + buttonHeight + kButtonGap;
     return p;
 }
 
-TableGeometry LayOutTable(int clientWidth, int clientHeight)
+TableGeometry LayOutTable(int tableWidth, int tableHeight)
 {
     TableGeometry g;
-    const int rowLeft = floorHalf(clientWidth - kCentredSlots * kSlotStep);
-    const auto humanRowY = static_cast<int16_t>(clientHeight - kHumanRowFromBottom);
+    const int rowLeft = floorHalf(tableWidth - kCentredSlots * kSlotStep);
+    const auto humanRowY = static_cast<int16_t>(tableHeight - kHumanRowFromBottom);
     for (int i = 0; i < kHandCapacity; ++i) {
         const auto x = static_cast<int16_t>(kSlotStep * i + rowLeft);
         g.HumanSlotPos[i] = {x, humanRowY, 0};
         g.ComputerSlotPos[i] = {x, kComputerRowY, 0};
     }
-    g.TopCardX = static_cast<int16_t>(floorHalf(clientWidth - kCardWidth));
-    g.PrevCardX = static_cast<int16_t>(floorHalf(clientWidth));
-    g.TopCardY = static_cast<int16_t>(floorHalf(clientHeight - kCardHeight));
+    g.TopCardX = static_cast<int16_t>(floorHalf(tableWidth - kCardWidth));
+    g.PrevCardX = static_cast<int16_t>(floorHalf(tableWidth));
+    g.TopCardY = static_cast<int16_t>(floorHalf(tableHeight - kCardHeight));
     g.PrevCardY = g.TopCardY;
     g.StockX = g.HumanSlotPos[0].X;
     g.StockY = g.TopCardY;
     return g;
+}
+
+TableRect HandStrip(const TableGeometry& g, int count, int index)
+{
+    const SlotPos& at = g.HumanSlotPos[index];
+    const bool last = index == count - 1;
+    const int width = last ? kCardWidth : g.HumanSlotPos[index + 1].X - at.X;
+    return {at.X, at.Y, width, kCardHeight};
+}
+
+TableRect StockRect(const TableGeometry& g)
+{
+    return {g.StockX, g.StockY, kCardWidth, kCardHeight};
 }
 
 } // namespace kolvar

@@ -3,7 +3,6 @@
 #include "game/new_game.h"
 
 #include "game/hand_queries.h"
-#include "game/layout.h"
 #include "game/suit_buttons.h"
 
 #include <algorithm>
@@ -26,12 +25,11 @@ void computerOpens(Table& t, Host& host)
 
 } // namespace
 
-void Form_Load(Table& t, Options& options, Host& host, int clientWidth, int clientHeight)
+void Form_Load(Table& t, Options& options, Host& host)
 {
     FlattenSuitButtons(host);
     for (int i = 0; i < kDeckSize; ++i)
         t.Deck[i] = Card{BuiltFace(i), -1};
-    t.Geometry = LayOutTable(clientWidth, clientHeight);
     host.SetTimerEnabled(false);
     options.OptHumanFirst = true;
     options.OptSound = true;

@@ -8,9 +8,9 @@
 namespace kolvar {
 
 // The game's part of loading the main window: the suit buttons flat, the
-// table laid out for the client area, the deck built in order, the timer off
-// and both options on. No cards are dealt until the first new game.
-void Form_Load(Table& t, Options& options, Host& host, int clientWidth, int clientHeight);
+// deck built in order, the timer off and both options on. No cards are dealt
+// until the first new game.
+void Form_Load(Table& t, Options& options, Host& host);
 
 // The 32 cards in code order: the four sevens (diamonds, spades, hearts,
 // clubs), then the eights, and so on up to the kings. Slot is left alone.

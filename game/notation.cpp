@@ -337,7 +337,6 @@ private:
 bool ParseTable(std::string_view line, Table& into, std::string& error)
 {
     Table t;
-    t.Geometry = into.Geometry; // not part of the line; it stays as it was
     LineParser parser(t);
     if (!parser.parse(line)) {
         error = parser.error();

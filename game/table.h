@@ -1,9 +1,9 @@
 // The whole state of the card table: the deck ring, both hands, the last two
-// cards laid, the suit to follow, whose turn it is and the draw counters;
-// beside them, in a struct of their own, the places where the table shows
-// its cards. One Table is owned by the main window and handed by reference
-// to the rules; it holds plain values only, so a test can build any state it
-// likes (see notation.h) and check it (see invariants.h).
+// cards laid, the suit to follow, whose turn it is and the draw counters.
+// Where the table shows its cards is not game state: it lives beside the
+// Table (layout.h). One Table is owned by the main window and handed by
+// reference to the rules; it holds plain values only, so a test can build any
+// state it likes (see notation.h) and check it (see invariants.h).
 #pragma once
 
 #include "game/card.h"
@@ -15,31 +15,6 @@ namespace kolvar {
 
 inline constexpr int kHandCapacity = 21;
 inline constexpr int kDealSize = 5;
-
-// Every card on the table, face up or down, occupies this rectangle.
-inline constexpr int kCardWidth = 70;
-inline constexpr int kCardHeight = 100;
-
-// The top-left corner of a card position in client-area pixels; Z is kept
-// for the layout's shape and read by nothing.
-struct SlotPos {
-    int16_t X = 0;
-    int16_t Y = 0;
-    int16_t Z = 0;
-};
-
-// Where the table shows each card, laid out once when the window loads
-// (layout.h) and read by the drawing and by the hit test of a click.
-struct TableGeometry {
-    std::array<SlotPos, kHandCapacity> HumanSlotPos{};
-    std::array<SlotPos, kHandCapacity> ComputerSlotPos{};
-    int16_t TopCardX = 0;
-    int16_t TopCardY = 0;
-    int16_t PrevCardX = 0;
-    int16_t PrevCardY = 0;
-    int16_t StockX = 0;
-    int16_t StockY = 0;
-};
 
 struct Table {
     // The ring: 32 entries serving as stock and discard pile at once. Cards are
@@ -83,8 +58,6 @@ struct Table {
     // event loop, and a timer tick that arrives there must not move (see
     // move_guard.h).
     bool NestedMovesBlocked = false;
-
-    TableGeometry Geometry;
 
     Face topCard() const { return {TopRank, TopSuit}; }
     Face prevCard() const { return {PrevRank, PrevSuit}; }

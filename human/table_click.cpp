@@ -8,42 +8,19 @@
 #include "game/rules.h"
 #include "game/suit_buttons.h"
 
-#include <cmath>
-#include <limits>
-
 namespace kolvar {
 namespace {
 
-bool onStock(const TableGeometry& g, float x, float y)
+// The table takes the human's clicks only in a game, on his turn, and never
+// inside another move (a message box that a move opened).
+bool takesClicks(const Table& t)
 {
-    return g.StockX < x && x < g.StockX + kCardWidth && g.StockY < y && y < g.StockY + kCardHeight;
+    return t.GameInProgress && !t.NestedMovesBlocked && !t.ComputerToMove;
 }
 
-// The whole pixel a click lies in; positions off any 16-bit pixel (or not a
-// number) land outside every card.
-int16_t wholePixel(float v)
+void layCard(Table& t, Host& host, int16_t index)
 {
-    constexpr float lo = std::numeric_limits<int16_t>::min();
-    constexpr float hi = std::numeric_limits<int16_t>::max();
-    if (!(v >= lo && v <= hi))
-        return std::numeric_limits<int16_t>::min();
-    return static_cast<int16_t>(std::floor(v));
-}
-
-void clickStock(Table& t, Host& host)
-{
-    if (CannotAnswerLastJack(t, Side::Human)) {
-        EndGame(t, host, false);
-        return;
-    }
-    TakeCards(t, host, Side::Human);
-    host.RedrawTable();
-}
-
-void clickHand(Table& t, Host& host, int16_t x, int16_t y)
-{
-    const int16_t index = HitTestHand(t, x, y);
-    if (index < 0 || !MayLay(t, Side::Human, t.HumanHand[index]))
+    if (index < 0 || index >= t.HumanCount || !MayLay(t, Side::Human, t.HumanHand[index]))
         return;
     // After his seven the human names the suit with the suit buttons.
     const bool seven = t.HumanHand[index].Rank == kSeven;
@@ -55,35 +32,44 @@ void clickHand(Table& t, Host& host, int16_t x, int16_t y)
 
 } // namespace
 
-int16_t HitTestHand(const Table& t, int16_t x, int16_t y)
+void ClickStock(Table& t, Host& host)
 {
-    const auto& slots = t.Geometry.HumanSlotPos;
-    const int n = t.HumanCount;
-    if (n == 0)
-        return -1;
-    auto inRow = [&](int i) { return slots[i].Y < y && y < slots[i].Y + kCardHeight; };
-    for (int i = 0; i + 1 < n; ++i)
-        if (slots[i].X < x && x < slots[i + 1].X && inRow(i))
+    if (!takesClicks(t))
+        return;
+    const MoveGuard guard(t);
+    if (CannotAnswerLastJack(t, Side::Human)) {
+        EndGame(t, host, false);
+        return;
+    }
+    TakeCards(t, host, Side::Human);
+    host.RedrawTable();
+}
+
+void ClickHandCard(Table& t, Host& host, int16_t index)
+{
+    if (!takesClicks(t))
+        return;
+    const MoveGuard guard(t);
+    if (RaisedSuitButtons(host) == 0)
+        host.ShowMessage(kPickSuitText, kPickSuitTitle);
+    else
+        layCard(t, host, index);
+}
+
+int16_t HitTestHand(const Table& t, const TableGeometry& g, int x, int y)
+{
+    for (int i = 0; i < t.HumanCount; ++i)
+        if (HandStrip(g, t.HumanCount, i).strictlyContains(x, y))
             return static_cast<int16_t>(i);
-    const int last = n - 1;
-    if (slots[last].X < x && x < slots[last].X + kCardWidth && inRow(last))
-        return static_cast<int16_t>(last);
     return -1;
 }
 
-void Form_MouseDown(Table& t, Host& host, float x, float y)
+void Form_MouseDown(Table& t, const TableGeometry& g, Host& host, int x, int y)
 {
-    if (!t.GameInProgress || t.NestedMovesBlocked || t.ComputerToMove)
-        return;
-    const MoveGuard guard(t);
-
-    const bool stockClicked = onStock(t.Geometry, x, y);
-    if (stockClicked)
-        clickStock(t, host);
-    else if (RaisedSuitButtons(host) == 0)
-        host.ShowMessage(kPickSuitText, kPickSuitTitle);
+    if (StockRect(g).strictlyContains(x, y))
+        ClickStock(t, host);
     else
-        clickHand(t, host, wholePixel(x), wholePixel(y));
+        ClickHandCard(t, host, HitTestHand(t, g, x, y));
 }
 
 } // namespace kolvar

@@ -1,10 +1,12 @@
-// The human's turn: a mouse-down on the table. A click on the stock takes the
-// cards due; a click on a card of the hand lays it when the rules admit it;
-// anything else does nothing, except that while no suit is named a click off
-// the stock brings the reminder to pick one.
+// The human's turn on the table. Taking from the stock takes the cards due;
+// choosing a card of the hand lays it when the rules admit it; anything else
+// does nothing, except that while no suit is named any choice but the stock
+// brings the reminder to pick one. A mouse-down finds what it chose from
+// where the table shows its cards; a key names its choice directly.
 #pragma once
 
 #include "game/host.h"
+#include "game/layout.h"
 #include "game/table.h"
 
 namespace kolvar {
@@ -12,12 +14,19 @@ namespace kolvar {
 inline constexpr std::string_view kPickSuitText = "Selectati o culoare";
 inline constexpr std::string_view kPickSuitTitle = "Kolvar";
 
-// Every mouse button acts alike, so only the position is taken: client-area
-// pixels as the window reports them.
-void Form_MouseDown(Table& t, Host& host, float x, float y);
+// A click on the stock.
+void ClickStock(Table& t, Host& host);
 
-// The index in HumanHand of the card under the point, or -1. Each card but
-// the last shows only the strip up to the next slot; all edges are exclusive.
-int16_t HitTestHand(const Table& t, int16_t x, int16_t y);
+// A click on card `index` of the hand; -1 is a click on the table where no
+// card and no stock lies.
+void ClickHandCard(Table& t, Host& host, int16_t index);
+
+// A mouse-down on the table pixel (x, y). Every mouse button acts alike, so
+// only the position is taken.
+void Form_MouseDown(Table& t, const TableGeometry& g, Host& host, int x, int y);
+
+// The index in HumanHand of the card under the pixel, or -1: the card whose
+// strip (layout.h) holds it, edges excluded.
+int16_t HitTestHand(const Table& t, const TableGeometry& g, int x, int y);
 
 } // namespace kolvar

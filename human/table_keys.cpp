@@ -1,4 +1,4 @@
-// Play keys as the clicks they stand for.
+// Play keys as the clicks they stand for, by the index of the card chosen.
 #include "human/table_keys.h"
 
 #include "game/suit_buttons.h"
@@ -8,21 +8,6 @@
 
 namespace kolvar {
 namespace {
-
-// Where a player clicks the card: the middle of the strip of it that shows.
-void clickCard(Table& t, Host& host, int16_t index)
-{
-    const auto& slots = t.Geometry.HumanSlotPos;
-    const bool last = index == t.HumanCount - 1;
-    const float strip = last ? kCardWidth : static_cast<float>(slots[index + 1].X - slots[index].X);
-    Form_MouseDown(t, host, slots[index].X + strip / 2, slots[index].Y + kCardHeight / 2.0f);
-}
-
-void clickStock(Table& t, Host& host)
-{
-    const TableGeometry& g = t.Geometry;
-    Form_MouseDown(t, host, g.StockX + kCardWidth / 2.0f, g.StockY + kCardHeight / 2.0f);
-}
 
 int16_t movedSelection(int16_t index, TableKey key, int16_t count)
 {
@@ -60,10 +45,10 @@ void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key,
     switch (key) {
     case TableKey::Lay:
         if (t.HumanCount > 0)
-            clickCard(t, host, selection.index);
+            ClickHandCard(t, host, selection.index);
         break;
     case TableKey::Take:
-        clickStock(t, host);
+        ClickStock(t, host);
         break;
     case TableKey::Suit:
         ClickSuitButton(t, host, suit);

@@ -1,8 +1,8 @@
 // The human's turn from the keyboard. A selection moves along the hand, and
-// each play key stands for a click: laying is a click on the middle of the
-// selected card's visible strip, taking a click on the stock, a digit a
-// click on a suit button. So a key goes the very same way through the rules
-// as its click, with the same filters and the same reminder.
+// each play key stands for a click: laying is a click on the selected card,
+// taking a click on the stock, a digit a click on a suit button. So a key
+// goes the very same way through the rules as its click, with the same
+// filters and the same reminder.
 #pragma once
 
 #include "game/host.h"

@@ -17,6 +17,12 @@ const QColor kBevelOuterDark(48, 48, 48);
 const QColor kFlatOutline(160, 120, 80);
 constexpr qreal kFade = 0.55; // how far a faded picture goes towards the background
 
+// The device pixel nearest to a point, half-way values going right and down.
+QPoint nearestPixel(QPointF p)
+{
+    return {static_cast<int>(std::floor(p.x() + 0.5)), static_cast<int>(std::floor(p.y() + 0.5))};
+}
+
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth,
@@ -51,6 +57,21 @@ QSize PictureBox::sizeHint() const
     return shownSize() + QSize(2 * border_, 2 * border_);
 }
 
+void PictureBox::setBorderWidth(int width)
+{
+    border_ = width;
+    resize(sizeHint());
+    update();
+}
+
+void PictureBox::resizeImage(QSize clientSize, qreal ratio)
+{
+    image_ = QImage(QSizeF(QSizeF(clientSize) * ratio).toSize(), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(background_);
+    update();
+}
+
 void PictureBox::Clear()
 {
     image_.fill(background_);
@@ -80,13 +101,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect client(QPoint(border_, border_), shownSize());
-    // Around the image (a client area grown since the image was made) lies
-    // the background colour.
-    const QRegion outside = QRegion(rect().adjusted(border_, border_, -border_, -border_)) - client;
-    for (const QRect& r : outside & event->region())
-        p.fillRect(r, background_);
-    const QRect dirty = event->rect() & client;
+    const QRect dirty = event->rect() & rect().adjusted(border_, border_, -border_, -border_);
     if (!dirty.isEmpty())
         paintImage(p, dirty);
     if (fadedWhenFlat_ && appearance_ == 0) {
@@ -101,23 +116,24 @@ void PictureBox::paintEvent(QPaintEvent* event)
 }
 
 // Copies the image under `dirty` (in the box's pixels) one image pixel to
-// one device pixel: the part copied is widened to whole image pixels and put
-// where they fall.
+// one device pixel, its first pixel on the device pixel nearest to the box's
+// corner: a box at a fractional device position (a logical pixel is 1.5
+// device pixels) still shows the image unscaled, and the mouse finds the
+// pixel it points at (imagePixelAt). Where the image does not reach (a
+// client area grown since it was made, a part pixel) lies the background.
 void PictureBox::paintImage(QPainter& p, const QRect& dirty) const
 {
-    const qreal ratio = image_.devicePixelRatio();
-    const QPointF corner(border_, border_);
-    if (ratio == 1) {
-        p.drawImage(dirty.topLeft(), image_, dirty.translated(-border_, -border_));
-        return;
-    }
-    if (shownSize() * ratio != image_.size())
-        p.fillRect(dirty, background_); // under the part pixel the image leaves
-    const QRectF part(QPointF(dirty.topLeft()) - corner, QSizeF(dirty.size()));
-    const QRect pixels =
-        QRectF(part.topLeft() * ratio, part.size() * ratio).toAlignedRect() & image_.rect();
-    p.drawImage(QRectF(QPointF(pixels.topLeft()) / ratio + corner, QSizeF(pixels.size()) / ratio),
-                image_, QRectF(pixels));
+    const QTransform toDevice = p.deviceTransform();
+    const QRect area = toDevice.mapRect(QRectF(dirty)).toAlignedRect();
+    const QRect shown(nearestPixel(toDevice.map(QPointF(border_, border_))), image_.size());
+    p.save();
+    p.setWorldTransform(toDevice.inverted()); // draw in device pixels
+    for (const QRect& r : QRegion(area) - shown)
+        p.fillRect(r, background_);
+    const QRect pixels = area & shown;
+    if (!pixels.isEmpty())
+        p.drawImage(pixels, image_, pixels.translated(-shown.topLeft()));
+    p.restore();
 }
 
 // The frame is two rings around the client area, the outer one half the
@@ -141,12 +157,29 @@ void PictureBox::paintFrame(QPainter& p) const
              raised ? kBevelInnerDark : background_);
 }
 
+// Qt hands a widget its mouse position rounded to whole logical pixels; the
+// window's scene position keeps the fraction that was rounded away, which on
+// a screen of high density is a device pixel or more.
+QPoint PictureBox::imagePixelAt(const QMouseEvent& event) const
+{
+    const QPointF scene = event.scenePosition();
+    const QPointF exact = event.position() + (scene - QPointF(scene.toPoint()));
+    const QPointF offset = mapTo(window(), QPointF(0, 0));
+    const qreal ratio = devicePixelRatioF();
+    const QPointF device = (exact + offset) * ratio;
+    const QPoint origin = nearestPixel((offset + QPointF(border_, border_)) * ratio);
+    // A pointer on device pixel d reads d, or a hair below it after the
+    // division by the ratio and back.
+    constexpr qreal kHair = 1e-6;
+    return QPoint(static_cast<int>(std::floor(device.x() + kHair)),
+                  static_cast<int>(std::floor(device.y() + kHair))) -
+           origin;
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF at = event->position() - QPointF(border_, border_);
     pressed_ = event->button() == Qt::LeftButton;
-    emit mouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    emit mouseDown(event->button(), event->modifiers(), imagePixelAt(*event));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

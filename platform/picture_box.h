@@ -4,9 +4,10 @@
 // whenever the box is uncovered. Hidden boxes keep their image as a copy
 // source. The image may be held at a higher density than the box's logical
 // pixels (a device pixel ratio above 1, for a screen of high pixel density or
-// a zoomed table): it is then shown one image pixel per device pixel. A box
-// can look flat or raised (a 3-D bevel around the client area), and reports
-// mouse-downs and clicks.
+// a zoomed table): it is then shown one image pixel per device pixel, from
+// the device pixel nearest to the box's corner, and a mouse-down reports the
+// image pixel under the pointer. A box can look flat or raised (a 3-D bevel
+// around the client area), and reports mouse-downs and clicks.
 #pragma once
 
 #include <QColor>
@@ -30,12 +31,17 @@ public:
     const QImage& image() const { return image_; }
     QColor background() const { return background_; }
     int borderWidth() const { return border_; }
+    // The frame's width; the box keeps its client area and grows or shrinks.
+    void setBorderWidth(int width);
 
     QSize sizeHint() const override;
 
     // Replaces the persistent image with a picture; the box takes its size
     // (at the picture's device pixel ratio).
     void setPicture(const QImage& picture);
+    // A new persistent image of `clientSize` logical pixels at `ratio`,
+    // cleared to the background; the box keeps its own size.
+    void resizeImage(QSize clientSize, qreal ratio);
     void Clear();
     void Refresh();
 
@@ -47,8 +53,8 @@ public:
     void setFadedWhenFlat(bool faded);
 
 signals:
-    // Client-area pixels, as received; every button is reported.
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+    // The pixel of the image under the pointer; every button is reported.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
     // A press and a release of the left button on the box.
     void clicked();
 
@@ -59,6 +65,7 @@ protected:
 
 private:
     QSize shownSize() const;
+    QPoint imagePixelAt(const QMouseEvent& event) const;
     void paintImage(QPainter& p, const QRect& dirty) const;
     void paintFrame(QPainter& p) const;
 

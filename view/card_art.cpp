@@ -66,11 +66,11 @@ const QImage& CardArt::back()
     return back_;
 }
 
-QImage CardArt::suitButton(int suit) const
+QImage SuitButtonFace(int suit, double scale)
 {
-    if (shipped(scale_))
+    if (shipped(scale))
         return QImage(kSuitIcons[suit]).convertToFormat(QImage::Format_RGB32);
-    return artwork::renderSuitButton(static_cast<Suit>(suit), scale_);
+    return artwork::renderSuitButton(static_cast<Suit>(suit), scale);
 }
 
 } // namespace kolvar

@@ -21,6 +21,10 @@ int SheetColumn(int16_t rank);
 
 inline constexpr int kSheetColumns = 13;
 
+// The face of a suit button at scale s, round(35 s) x round(34 s) device
+// pixels: the shipped icon at 1.
+QImage SuitButtonFace(int suit, double scale);
+
 class CardArt {
 public:
     explicit CardArt(double scale);
@@ -37,9 +41,6 @@ public:
 
     // The card back as the table shows it, one card large.
     const QImage& back();
-
-    // The face of a suit button, round(35 s) x round(34 s) device pixels.
-    QImage suitButton(int suit) const;
 
 private:
     double scale_;

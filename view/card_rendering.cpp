@@ -1,44 +1,52 @@
 // The full redraw and the single-card drawing it is made of.
 #include "view/card_rendering.h"
 
+#include "artwork/pixel_grid.h"
 #include "platform/blit.h"
 #include "platform/picture_box.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kolvar {
 
-CardRenderer::CardRenderer(const Table& t, const HandSelection& selection, PictureBox& table,
-                           CardArt& art)
-    : t_(t), selection_(selection), table_(table), art_(art),
-      face_(art.cardSize(), QImage::Format_RGB32)
+CardRenderer::CardRenderer(const TableView& view, PictureBox& surface)
+    : view_(view), surface_(surface)
 {
-    face_.fill(Qt::white);
+    makeCrispArt();
 }
 
-QPoint CardRenderer::onDevice(int x, int y) const
+void CardRenderer::makeCrispArt()
 {
-    const double s = art_.scale();
-    return {static_cast<int>(std::floor(x * s + 0.5)), static_cast<int>(std::floor(y * s + 0.5))};
+    art_ = std::make_unique<CardArt>(view_.scale.s());
+    face_ = QImage(art_->cardSize(), QImage::Format_RGB32);
+    face_.fill(Qt::white);
 }
 
 void CardRenderer::ComposeCardFace(int16_t rank, int16_t suit)
 {
     if (rank < 1 || rank > 14)
         return;
-    const QRect cell(art_.face(rank, suit), art_.cardSize());
+    const QRect cell(art_->face(rank, suit), art_->cardSize());
     // Clearing shows only where the sheet's cell does not cover the buffer.
-    if (!art_.sheet().rect().contains(cell))
+    if (!art_->sheet().rect().contains(cell))
         face_.fill(Qt::white);
-    BitBlt(face_, 0, 0, cell.width(), cell.height(), art_.sheet(), cell.x(), cell.y());
+    BitBlt(face_, 0, 0, cell.width(), cell.height(), art_->sheet(), cell.x(), cell.y());
 }
 
-void CardRenderer::copyFaceTo(int x, int y)
+// A card at the table position (x, y): copied as it is, or stretched while
+// the art is made for another scale.
+void CardRenderer::copyCard(const QImage& card, int x, int y)
 {
-    const QPoint at = onDevice(x, y);
-    BitBlt(table_.image(), at.x(), at.y(), face_.width(), face_.height(), face_, 0, 0);
-    table_.Refresh();
+    const TableScale& scale = view_.scale;
+    const QPoint at(scale.toDevice(x), scale.toDevice(y));
+    QImage& table = surface_.image();
+    const QSize size = artwork::cardSize(scale.s());
+    if (card.size() == size)
+        BitBlt(table, at.x(), at.y(), size.width(), size.height(), card, 0, 0);
+    else
+        StretchBlt(table, at.x(), at.y(), size.width(), size.height(), card, 0, 0, card.width(),
+                   card.height());
+    surface_.Refresh();
 }
 
 void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
@@ -46,27 +54,20 @@ void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
     ComposeCardFace(rank, suit);
     if (slot < 0 || slot >= kHandCapacity)
         return;
-    const SlotPos& at = t_.Geometry.HumanSlotPos[slot];
-    copyFaceTo(at.X, at.Y);
+    const SlotPos& at = view_.geometry.HumanSlotPos[slot];
+    copyCard(face_, at.X, at.Y);
 }
 
 void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
 {
     ComposeCardFace(rank, suit);
-    const TableGeometry& g = t_.Geometry;
+    const TableGeometry& g = view_.geometry;
     if (selector == 0)
-        copyFaceTo(g.TopCardX, g.TopCardY);
+        copyCard(face_, g.TopCardX, g.TopCardY);
     else if (selector == 1)
-        copyFaceTo(g.PrevCardX, g.PrevCardY);
+        copyCard(face_, g.PrevCardX, g.PrevCardY);
     else
-        table_.Refresh();
-}
-
-void CardRenderer::drawCardBack(int x, int y)
-{
-    const QImage& back = art_.back();
-    const QPoint at = onDevice(x, y);
-    BitBlt(table_.image(), at.x(), at.y(), back.width(), back.height(), back, 0, 0);
+        surface_.Refresh();
 }
 
 // The selected card's outline: a ring three table pixels wide around the
@@ -75,19 +76,21 @@ void CardRenderer::drawCardBack(int x, int y)
 // the card, on the table or on the edge of the card to its left.
 void CardRenderer::drawSelection()
 {
-    if (!selection_.shown || !t_.GameInProgress || selection_.index >= t_.HumanCount)
+    const int selected = view_.selectedCard();
+    if (selected < 0)
         return;
     constexpr int kRing = 3;
-    const auto& row = t_.Geometry.HumanSlotPos;
-    const int i = selection_.index;
-    const bool last = i == t_.HumanCount - 1;
-    const int left = row[i].X - kRing, top = row[i].Y - kRing;
-    const int right = last ? row[i].X + kCardWidth + kRing : row[i + 1].X;
-    const int bottom = row[i].Y + kCardHeight + kRing;
-    const QPoint outer0 = onDevice(left, top), outer1 = onDevice(right, bottom);
-    const QPoint inner0 = onDevice(left + kRing, top + kRing);
-    const QPoint inner1 = onDevice(right - kRing, bottom - kRing);
-    QImage& image = table_.image();
+    const TableRect strip = HandStrip(view_.geometry, view_.table.HumanCount, selected);
+    const bool last = selected == view_.table.HumanCount - 1;
+    const int left = strip.x - kRing, top = strip.y - kRing;
+    const int right = strip.x + strip.width + (last ? kRing : 0);
+    const int bottom = strip.y + strip.height + kRing;
+    const TableScale& scale = view_.scale;
+    auto device = [&](int x, int y) { return QPoint(scale.toDevice(x), scale.toDevice(y)); };
+    const QPoint outer0 = device(left, top), outer1 = device(right, bottom);
+    const QPoint inner0 = device(left + kRing, top + kRing);
+    const QPoint inner1 = device(right - kRing, bottom - kRing);
+    QImage& image = surface_.image();
     const QRgb colour = kSelectionOutline.rgb();
     auto fill = [&](int x0, int y0, int x1, int y1) {
         const QRect r = QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)) & image.rect();
@@ -102,21 +105,22 @@ void CardRenderer::drawSelection()
 
 void CardRenderer::RedrawTable()
 {
-    table_.Clear();
-    for (int i = 0; i < t_.HumanCount; ++i) {
-        const Card& c = t_.HumanHand[i];
+    const Table& t = view_.table;
+    surface_.Clear();
+    for (int i = 0; i < t.HumanCount; ++i) {
+        const Card& c = t.HumanHand[i];
         DrawHumanCard(c.Slot, c.Rank, c.Suit);
     }
     drawSelection();
-    if (t_.PlayedCount > 1)
-        DrawDiscardCard(1, t_.PrevRank, t_.PrevSuit);
-    if (t_.PlayedCount > 0)
-        DrawDiscardCard(0, t_.TopRank, t_.TopSuit);
-    const TableGeometry& g = t_.Geometry;
-    for (int j = 0; j < t_.ComputerCount; ++j)
-        drawCardBack(g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
-    drawCardBack(g.StockX, g.StockY);
-    table_.Refresh();
+    if (t.PlayedCount > 1)
+        DrawDiscardCard(1, t.PrevRank, t.PrevSuit);
+    if (t.PlayedCount > 0)
+        DrawDiscardCard(0, t.TopRank, t.TopSuit);
+    const TableGeometry& g = view_.geometry;
+    for (int j = 0; j < t.ComputerCount; ++j)
+        copyCard(art_->back(), g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
+    copyCard(art_->back(), g.StockX, g.StockY);
+    surface_.Refresh();
 }
 
 } // namespace kolvar

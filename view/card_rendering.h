@@ -1,19 +1,24 @@
-// Drawing the table from the Table. Every change of the table is shown by
-// one full redraw: the human's hand face up from slot 0 upward, the card
-// under the top card, the top card, the computer's hand face down and the
-// stock. A face-up card is composed from the card art into a one-card
-// buffer and copied from there onto the table; a face-down card is the card
-// back. The table is drawn at the drawing scale s of its art: each card goes
-// to the device pixel nearest to its table position times s, always one
-// card's size at s large, and is copied pixel for pixel.
+// Drawing the table from what it shows (table_view.h). Every change of the
+// table is shown by one full redraw: the human's hand face up from slot 0
+// upward, the card under the top card, the top card, the computer's hand
+// face down and the stock. A face-up card is composed from the card art into
+// a one-card buffer and copied from there onto the table; a face-down card
+// is the card back. Each card goes to the device pixel where its table
+// position lands (TableScale::toDevice), one card's size at the drawing
+// scale large, and is copied pixel for pixel.
+//
+// The renderer owns the card art. When the drawing scale changes, the art
+// made for the old scale stands in, stretched to the new card size, until
+// the window asks for art made for the new one (the art takes longer to make
+// than a frame lasts, while a window is dragged to a new size).
 #pragma once
 
-#include "game/table.h"
-#include "human/table_keys.h"
 #include "view/card_art.h"
+#include "view/table_view.h"
 
 #include <QColor>
 #include <QImage>
+#include <memory>
 
 namespace kolvar {
 
@@ -25,10 +30,8 @@ inline const QColor kSelectionOutline(20, 60, 200);
 
 class CardRenderer {
 public:
-    // `table` is the main window's drawing surface, its image in device
-    // pixels; `selection` is the card the play keys act on, outlined while
-    // it is shown.
-    CardRenderer(const Table& t, const HandSelection& selection, PictureBox& table, CardArt& art);
+    // `surface` is the table's drawing surface, its image in device pixels.
+    CardRenderer(const TableView& view, PictureBox& surface);
 
     // Puts the face of (rank, suit) into the buffer; a rank outside 1..14
     // leaves the buffer as it was.
@@ -39,18 +42,19 @@ public:
     void DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit);
     void RedrawTable();
 
-    // Where a table position lands on the surface's image.
-    QPoint onDevice(int x, int y) const;
+    // Whether the art is made for the table's drawing scale.
+    bool artIsCrisp() const { return art_->scale() == view_.scale.s(); }
+    // Makes the art for the table's drawing scale (nothing is drawn yet).
+    void makeCrispArt();
+    CardArt& art() { return *art_; }
 
 private:
-    void copyFaceTo(int x, int y);
-    void drawCardBack(int x, int y);
+    void copyCard(const QImage& card, int x, int y);
     void drawSelection();
 
-    const Table& t_;
-    const HandSelection& selection_;
-    PictureBox& table_;
-    CardArt& art_;
+    const TableView& view_;
+    PictureBox& surface_;
+    std::unique_ptr<CardArt> art_;
     QImage face_; // the composition buffer for one face
 };
 

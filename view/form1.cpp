@@ -1,5 +1,5 @@
-// The main window: its controls, its load-time layout, and its event
-// handlers, each a single call into the rules.
+// The main window: its controls, the layout of the table for its client
+// area, and its event handlers, each a single call into the rules.
 #include "view/form1.h"
 
 #include "computer/computer_turn.h"
@@ -29,10 +29,6 @@
 namespace kolvar {
 namespace {
 
-// A suit button on the table: a 35 x 34 face in a frame of two rings, 39 x 38
-// table pixels in all.
-constexpr int kButtonWidth = 39, kButtonHeight = 38;
-
 QString text(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -52,7 +48,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
     buildMenus();
     Timer1.setInterval(kTimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    crispArt_.setSingleShot(true);
+    crispArt_.setInterval(kCrispArtDelayMs);
+    connect(&crispArt_, &QTimer::timeout, this, &Form1::makeCrispArt);
+    zoomOverride_ = ZoomOverride(qgetenv("KOLVAR_ZOOM").constData());
     InstallTableAccessibility();
+    buildTable();
     Form_Load();
 }
 
@@ -78,73 +79,113 @@ void Form1::buildMenus()
     help->setObjectName("Help");
     Despre = item(help, "Despre", "Despre", {}, &Form1::Despre_Click);
     ReguliDeJoc = item(help, "ReguliDeJoc", "Reguli de joc", Qt::Key_F1, &Form1::ReguliDeJoc_Click);
+    // Full screen, as desktop programs have it: F11, and F11 again to leave.
+    auto* fullScreen = new QAction(this);
+    fullScreen->setObjectName("FullScreen");
+    fullScreen->setShortcut(Qt::Key_F11);
+    connect(fullScreen, &QAction::triggered, this, &Form1::toggleFullScreen);
+    addAction(fullScreen);
 }
 
-// The pictures are made once the client area's size is known: the table's
-// persistent image covers exactly that area, in device pixels.
-void Form1::buildPictures(QSize client)
+// The table widget, its suit buttons and the drawing; laid out once the
+// window knows its size.
+void Form1::buildTable()
 {
-    surface_ = new PictureBox(this, client, kTableColour, 0, scale_.ratio);
+    surface_ = new TableSurface(this, view_);
     setCentralWidget(surface_);
     connect(surface_, &PictureBox::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y) {
-                Form_MouseDown(button, shift, static_cast<float>(x / scale_.zoom),
-                               static_cast<float>(y / scale_.zoom));
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
+                Form_MouseDown(button, shift, scale_.toTable(pixel.x()), scale_.toTable(pixel.y()));
             });
-    // The table takes the keyboard, so that the play keys reach the game.
-    surface_->setFocusPolicy(Qt::StrongFocus);
+    connect(surface_, &TableSurface::areaChanged, this, &Form1::layOutTable);
     surface_->setFocus();
     surface_->installEventFilter(this);
-    art_ = std::make_unique<CardArt>(scale_.s());
-
-    // Each of the frame's two rings is a table pixel wide, at the zoom.
-    const int ring = std::max(1, scale_.toLogical(1));
     void (Form1::*clicks[kSuitCount])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
                                            &Form1::Picture6_Click, &Form1::Picture7_Click};
-    for (int s = 0; s < kSuitCount; ++s) {
-        auto* button = new PictureBox(surface_, QSize(), kTableColour, 2 * ring);
-        button->setObjectName(QString("Picture%1").arg(4 + s));
-        QImage face = art_->suitButton(s);
-        face.setDevicePixelRatio(scale_.ratio);
-        button->setPicture(face);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setFadedWhenFlat(true);
-        connect(button, &PictureBox::clicked, this, clicks[s]);
-        suitButtons_[s] = button;
-    }
-    renderer_ = std::make_unique<CardRenderer>(table_, selection_, *surface_, *art_);
-}
-
-// The buttons stand where the rules place 39 x 38 buttons on the table, z
-// times as far from the corner.
-void Form1::placeSuitButtons(int tableWidth, int tableHeight)
-{
-    const SuitButtonPlacement place =
-        PlaceSuitButtons(tableWidth, tableHeight, kButtonWidth, kButtonHeight);
     for (int s = 0; s < kSuitCount; ++s)
-        suitButtons_[s]->move(scale_.toLogical(place.left), scale_.toLogical(place.top[s]));
+        connect(&surface_->suitButton(s), &PictureBox::clicked, this, clicks[s]);
+    renderer_ = std::make_unique<CardRenderer>(view_, *surface_);
 }
 
 // The zoom is chosen for the client area, unless KOLVAR_ZOOM names one; the
-// table's own size is the client's divided by it.
+// table's own size is the client's divided by it. A game in progress goes
+// on as it was: only where things are drawn changes.
+void Form1::layOutTable()
+{
+    const QSize client = surface_->size();
+    const TableScale scale{zoomOverride_.value_or(ChooseZoom(client.width(), client.height())),
+                           surface_->devicePixelRatioF()};
+    if (scale == scale_ && client == laidOutFor_)
+        return;
+    const bool newScale = laidOutFor_.isEmpty() || !(scale == scale_);
+    scale_ = scale;
+    laidOutFor_ = client;
+    geometry_ = LayOutTable(TablePixels(client.width(), scale_.zoom),
+                            TablePixels(client.height(), scale_.zoom));
+    surface_->resizeImage(client, scale_.ratio);
+    placeSuitButtons(newScale);
+    if (!renderer_->artIsCrisp()) {
+        if (showsCards_)
+            crispArt_.start(); // a run of resizes may follow
+        else
+            renderer_->makeCrispArt();
+    }
+    showTable();
+    AnnounceTableMoved(*surface_);
+}
+
+// The buttons stand where the rules place them on the table, z times as far
+// from the corner, their faces drawn at the drawing scale in a frame of two
+// rings, each a table pixel at the zoom wide.
+void Form1::placeSuitButtons(bool newScale)
+{
+    const SuitButtonPlacement place = PlaceSuitButtons(TablePixels(surface_->width(), scale_.zoom),
+                                                       TablePixels(surface_->height(), scale_.zoom),
+                                                       kSuitButtonWidth, kSuitButtonHeight);
+    const int ring = std::max(1, scale_.toLogical(1));
+    for (int s = 0; s < kSuitCount; ++s) {
+        PictureBox& button = surface_->suitButton(s);
+        if (newScale) {
+            QImage face = SuitButtonFace(s, scale_.s());
+            face.setDevicePixelRatio(scale_.ratio);
+            button.setPicture(face);
+            button.setBorderWidth(kSuitButtonRings * ring);
+        }
+        button.move(scale_.toLogical(place.left), scale_.toLogical(place.top[s]));
+    }
+}
+
+// The table as it was last shown, drawn again: the cards, or the bare table
+// before the first deal.
+void Form1::showTable()
+{
+    if (showsCards_)
+        renderer_->RedrawTable();
+    else
+        surface_->Clear();
+    surface_->Refresh();
+}
+
+void Form1::makeCrispArt()
+{
+    renderer_->makeCrispArt();
+    showTable();
+}
+
+void Form1::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+// The window opens on the screen's free area (a window manager maximizes it
+// there); the table is laid out for the client area it has then.
 void Form1::Form_Load()
 {
     random_.Randomize();
-    const QScreen* screen = this->screen();
-    resize(screen->size());
-    move(screen->geometry().topLeft());
-    setCentralWidget(new QWidget(this));
+    setGeometry(screen()->availableGeometry());
     layout()->activate();
-    const QSize client = centralWidget()->size();
-    scale_.zoom = ZoomOverride(qgetenv("KOLVAR_ZOOM").constData())
-                      .value_or(ChooseZoom(client.width(), client.height()));
-    scale_.ratio = devicePixelRatioF();
-    buildPictures(client);
-
-    const int w = TablePixels(client.width(), scale_.zoom);
-    const int h = TablePixels(client.height(), scale_.zoom);
-    placeSuitButtons(w, h);
-    kolvar::Form_Load(table_, options_, *this, w, h);
+    layOutTable();
+    kolvar::Form_Load(table_, options_, *this);
 }
 
 void Form1::JocNou_Click()
@@ -189,14 +230,14 @@ void Form1::Despre_Click()
     ShowAbout(this);
 }
 
-void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
+void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     // The mouse plays: the keys' selection hides until the next play key.
     if (selection_.shown) {
         selection_.shown = false;
         RedrawTable();
     }
-    kolvar::Form_MouseDown(table_, *this, x, y);
+    kolvar::Form_MouseDown(table_, geometry_, *this, x, y);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)
@@ -250,7 +291,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == surface_ && event->type() == QEvent::Paint) {
         surface_->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { art_->back(); });
+        QTimer::singleShot(0, this, [this] { renderer_->art().back(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -258,12 +299,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 void Form1::RedrawTable()
 {
     KeepInHand(selection_, table_);
+    showsCards_ = true;
     renderer_->RedrawTable();
-    AnnounceTableChanges(*this);
+    AnnounceTableChanges(*surface_);
 }
 
 void Form1::ClearTable()
 {
+    showsCards_ = false;
     surface_->Clear();
     surface_->Refresh();
 }
@@ -308,12 +351,12 @@ double Form1::NextRandom()
 
 SuitLookValue Form1::SuitLook(int suit) const
 {
-    return static_cast<SuitLookValue>(suitButtons_.at(suit)->Appearance());
+    return static_cast<SuitLookValue>(surface_->suitButton(suit).Appearance());
 }
 
 void Form1::SetSuitLook(int suit, SuitLookValue look)
 {
-    PictureBox& button = *suitButtons_.at(suit);
+    PictureBox& button = surface_->suitButton(suit);
     if (button.Appearance() == look)
         return;
     button.SetAppearance(look);

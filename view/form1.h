@@ -1,29 +1,33 @@
-// The main window: the card table. It owns the game's state, builds the
-// menu bar, the timer and the picture boxes, lays the table out once at
-// load, and forwards every event to the rules in one call. It is also the
-// rules' Host: it draws, shows messages, plays cues, keeps time and holds the
-// suit buttons whose look names the suit. The rules see the table in its own
-// pixels; the window shows it at a zoom chosen at load (table_zoom.h), and
-// divides every mouse position by it before the rules see it.
+// The main window: the card table. It owns the game's state, the geometry it
+// is shown at and the play keys' selection; builds the menu bar, the timer
+// and the table widget; lays the table out for the client area it has,
+// again whenever that area, its screen or its pixel density changes; and
+// forwards every event to the rules in one call. It is also the rules' Host:
+// it draws, shows messages, plays cues, keeps time and holds the suit
+// buttons whose look names the suit. The rules see the table in its own
+// pixels; the window shows it at a zoom chosen for its client area
+// (table_zoom.h), and turns every mouse position into a table pixel before
+// the rules see it.
 #pragma once
 
 #include "game/host.h"
+#include "game/layout.h"
 #include "game/options.h"
 #include "game/table.h"
 #include "human/table_keys.h"
 #include "platform/random_source.h"
 #include "ui/sound_cues.h"
-#include "view/card_art.h"
 #include "view/card_rendering.h"
-#include "view/table_colour.h"
+#include "view/table_surface.h"
+#include "view/table_view.h"
 #include "view/table_zoom.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 
@@ -31,9 +35,11 @@ namespace kolvar {
 
 class Form2;
 class Form3;
-class PictureBox;
 
-inline const QColor kTableColour = QColor::fromRgb(kTableRgb);
+// After the last of a run of resizes (a window dragged to a new size), this
+// long passes before the card art is made for the new scale; meanwhile the
+// old art stands in, stretched.
+inline constexpr int kCrispArtDelayMs = 40;
 
 class Form1 : public QMainWindow, public Host {
     Q_OBJECT
@@ -56,14 +62,15 @@ public:
     // The game's state and the window's parts, for the tests.
     Table& table() { return table_; }
     const Table& table() const { return table_; }
+    const TableGeometry& geometry() const { return geometry_; }
     // The card the play keys act on.
     const HandSelection& selection() const { return selection_; }
     Options& options() { return options_; }
     PictureBox& picture(int n) { return suitButton(n - 4); } // Picture4 .. Picture7
-    PictureBox& suitButton(int suit) { return *suitButtons_.at(suit); }
-    PictureBox& surface() { return *surface_; }
+    PictureBox& suitButton(int suit) { return surface_->suitButton(suit); }
+    TableSurface& surface() { return *surface_; }
     CardRenderer& renderer() { return *renderer_; }
-    CardArt& art() { return *art_; }
+    CardArt& art() { return renderer_->art(); }
     const TableScale& tableScale() const { return scale_; }
     QTimer& timer() { return Timer1; }
     SoundCues& soundCues() { return cues_; }
@@ -78,7 +85,8 @@ public:
     void Exit_Click();
     void Despre_Click();
     void ReguliDeJoc_Click();
-    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    // A mouse-down on the table pixel (x, y).
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Picture4_Click();
     void Picture5_Click();
     void Picture6_Click();
@@ -92,21 +100,29 @@ protected:
 
 private:
     void buildMenus();
-    void buildPictures(QSize client);
-    void placeSuitButtons(int tableWidth, int tableHeight);
+    void buildTable();
+    void layOutTable();
+    void placeSuitButtons(bool newScale);
+    void showTable();
+    void makeCrispArt();
+    void toggleFullScreen();
     template <typename Window, typename Make>
     void showModeless(QPointer<Window>& window, Make make);
 
     Table table_;
+    TableGeometry geometry_;
     HandSelection selection_;
+    TableScale scale_;
+    const TableView view_{table_, geometry_, selection_, scale_};
     Options options_;
     RandomSource random_;
     SoundCues cues_;
     QTimer Timer1;
-    TableScale scale_;
-    PictureBox* surface_ = nullptr;
-    std::array<PictureBox*, kSuitCount> suitButtons_{}; // Picture4 .. Picture7, by suit
-    std::unique_ptr<CardArt> art_;
+    QTimer crispArt_; // single shot, after the last resize
+    std::optional<double> zoomOverride_;
+    QSize laidOutFor_;        // the client area the table was last laid out for
+    bool showsCards_ = false; // the last drawing was a redraw, not a clear
+    TableSurface* surface_ = nullptr;
     std::unique_ptr<CardRenderer> renderer_;
     QAction* JocNou = nullptr;
     QAction* Optiuni = nullptr;

@@ -6,8 +6,7 @@
 
 #include "game/card_names.h"
 #include "game/ring.h"
-#include "platform/picture_box.h"
-#include "view/form1.h"
+#include "view/table_surface.h"
 
 #include <QAccessibleWidget>
 #include <array>
@@ -62,7 +61,8 @@ private:
 
 class TableAccessible : public QAccessibleWidget {
 public:
-    explicit TableAccessible(PictureBox* surface) : QAccessibleWidget(surface, QAccessible::Pane)
+    explicit TableAccessible(TableSurface* surface)
+        : QAccessibleWidget(surface, QAccessible::Pane), view_(surface->view())
     {
         for (int i = 0; i < kParts; ++i)
             parts_[i] = add(new PartAccessible(*this, static_cast<Part>(i)));
@@ -75,8 +75,8 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    const Form1& form() const { return *static_cast<const Form1*>(widget()->window()); }
-    const Table& table() const { return form().table(); }
+    const TableView& view() const { return view_; }
+    const Table& table() const { return view_.table; }
     QAccessibleInterface* part(Part p) const { return parts_[static_cast<int>(p)]; }
     QAccessibleInterface* card(int i) const { return cards_[i]; }
     int partIndex(const QAccessibleInterface* p) const
@@ -90,16 +90,11 @@ public:
         const int i = static_cast<int>(at - cards_.begin());
         return at == cards_.end() || i >= table().HumanCount ? -1 : i;
     }
-    // The card the keys act on, while it is shown; else -1.
-    int selectedCard() const
-    {
-        const HandSelection& s = form().selection();
-        return s.shown && s.index < table().HumanCount ? s.index : -1;
-    }
+    int selectedCard() const { return view_.selectedCard(); }
     // A rectangle in the table's own pixels, on the screen at the table's zoom.
     QRect onScreen(int x, int y, int w, int h) const
     {
-        const TableScale& z = form().tableScale();
+        const TableScale& z = view_.scale;
         const QPoint topLeft(z.toLogical(x), z.toLogical(y));
         const QPoint bottomRight(z.toLogical(x + w), z.toLogical(y + h));
         return QRect(widget()->mapToGlobal(topLeft),
@@ -141,6 +136,7 @@ private:
         return iface;
     }
 
+    const TableView& view_;
     std::array<QAccessibleInterface*, kParts> parts_{};
     std::array<QAccessibleInterface*, kHandCapacity> cards_{};
     std::vector<QAccessible::Id> ids_;
@@ -208,7 +204,7 @@ QString PartAccessible::text(QAccessible::Text t) const
 QRect PartAccessible::rect() const
 {
     const Table& tb = table_.table();
-    const TableGeometry& g = tb.Geometry;
+    const TableGeometry& g = table_.view().geometry;
     switch (part_) {
     case Part::Hand: {
         const int n = tb.HumanCount;
@@ -217,10 +213,8 @@ QRect PartAccessible::rect() const
                                right - g.HumanSlotPos[0].X, kCardHeight);
     }
     case Part::Card: {
-        const bool last = index_ == tb.HumanCount - 1;
-        const int x = g.HumanSlotPos[index_].X;
-        const int strip = last ? kCardWidth : g.HumanSlotPos[index_ + 1].X - x;
-        return table_.onScreen(x, g.HumanSlotPos[index_].Y, strip, kCardHeight);
+        const TableRect strip = HandStrip(g, tb.HumanCount, index_);
+        return table_.onScreen(strip.x, strip.y, strip.width, strip.height);
     }
     case Part::Top:
         return table_.onScreen(g.TopCardX, g.TopCardY, kCardWidth, kCardHeight);
@@ -232,8 +226,10 @@ QRect PartAccessible::rect() const
         return table_.onScreen(first.X, first.Y, g.ComputerSlotPos[n - 1].X + kCardWidth - first.X,
                                kCardHeight);
     }
-    case Part::Stock:
-        return table_.onScreen(g.StockX, g.StockY, kCardWidth, kCardHeight);
+    case Part::Stock: {
+        const TableRect stock = StockRect(g);
+        return table_.onScreen(stock.x, stock.y, stock.width, stock.height);
+    }
     }
     return {};
 }
@@ -296,16 +292,12 @@ private:
 
 QAccessibleInterface* tableFactory(const QString&, QObject* object)
 {
+    if (auto* surface = qobject_cast<TableSurface*>(object))
+        return new TableAccessible(surface);
     auto* box = qobject_cast<PictureBox*>(object);
-    auto* form = box ? qobject_cast<Form1*>(box->window()) : nullptr;
-    if (!form)
-        return nullptr;
-    if (box == &form->surface())
-        return new TableAccessible(box);
-    for (int s = 0; s < kSuitCount; ++s)
-        if (box == &form->suitButton(s))
-            return new SuitButtonAccessible(box, s);
-    return nullptr;
+    auto* surface = box ? qobject_cast<TableSurface*>(box->parentWidget()) : nullptr;
+    const int suit = surface ? surface->suitOf(box) : -1;
+    return suit >= 0 ? new SuitButtonAccessible(box, suit) : nullptr;
 }
 
 void raise(QAccessibleInterface* iface, QAccessible::Event type)
@@ -322,12 +314,11 @@ void InstallTableAccessibility()
     Q_UNUSED(installed);
 }
 
-void AnnounceTableChanges(Form1& form)
+void AnnounceTableChanges(TableSurface& surface)
 {
     if (!QAccessible::isActive())
         return; // no screen reader listens
-    auto* table =
-        static_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&form.surface()));
+    auto* table = static_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&surface));
     Announced& last = table->heard;
     for (int i = 0; i < kParts; ++i) {
         const QString name = table->child(i)->text(QAccessible::Name);
@@ -335,7 +326,7 @@ void AnnounceTableChanges(Form1& form)
             raise(table->child(i), QAccessible::NameChanged);
         last.parts[i] = name;
     }
-    const int count = form.table().HumanCount;
+    const int count = surface.view().table.HumanCount;
     bool selectedChanged = table->selectedCard() != last.selected;
     for (int i = 0; i < std::max(count, last.cardCount); ++i) {
         const QString name = i < count ? table->card(i)->text(QAccessible::Name) : QString();
@@ -352,6 +343,15 @@ void AnnounceTableChanges(Form1& form)
     last.selected = table->selectedCard();
     if (selectedChanged && last.selected >= 0)
         raise(table->card(last.selected), QAccessible::Focus);
+}
+
+void AnnounceTableMoved(TableSurface& surface)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&surface);
+    for (int i = 0; i < kParts; ++i)
+        raise(table->child(i), QAccessible::LocationChanged);
 }
 
 void AnnounceSuitLook(PictureBox& button)

@@ -11,16 +11,20 @@ class QAccessibleInterface;
 
 namespace kolvar {
 
-class Form1;
 class PictureBox;
+class TableSurface;
 
-// Makes the table and the suit buttons of every main window accessible as
-// above; once per program.
+// Makes every table widget and its suit buttons accessible as above; once
+// per program.
 void InstallTableAccessibility();
 
 // Raises the events that announce what changed on the table since the last
 // call: a card laid or taken, the pile, the counts, the selected card.
-void AnnounceTableChanges(Form1& form);
+void AnnounceTableChanges(TableSurface& surface);
+
+// Raises the event that announces that the table's parts moved: the table
+// was laid out again for a new size of its window.
+void AnnounceTableMoved(TableSurface& surface);
 
 // Raises the event that announces a suit button raised or flattened.
 void AnnounceSuitLook(PictureBox& button);

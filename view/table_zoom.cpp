@@ -2,6 +2,7 @@
 // to the nearest pixel, half-way values going right and down.
 #include "view/table_zoom.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -9,22 +10,22 @@
 namespace kolvar {
 namespace {
 
-constexpr double kLargestZoom = 4;
-
 int nearest(double v)
 {
     return static_cast<int>(std::floor(v + 0.5));
+}
+
+double clampZoom(double z)
+{
+    return std::clamp(z, kSmallestZoom, kLargestZoom);
 }
 
 } // namespace
 
 double ChooseZoom(int clientWidth, int clientHeight)
 {
-    double chosen = kZooms[0];
-    for (const double z : kZooms)
-        if (clientWidth >= kDesignedWidth * z && clientHeight >= kDesignedHeight * z)
-            chosen = z;
-    return chosen;
+    return clampZoom(std::min(static_cast<double>(clientWidth) / kDesignedWidth,
+                              static_cast<double>(clientHeight) / kDesignedHeight));
 }
 
 std::optional<double> ZoomOverride(const char* text)
@@ -38,17 +39,29 @@ std::optional<double> ZoomOverride(const char* text)
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
         std::isnan(z))
         return std::nullopt;
-    return z < 1 ? 1 : z > kLargestZoom ? kLargestZoom : z;
+    return clampZoom(z);
 }
 
+// A client exactly z times the designed table holds it whole, whatever the
+// last bit of the division says.
 int TablePixels(int clientPixels, double zoom)
 {
-    return static_cast<int>(std::floor(clientPixels / zoom));
+    return static_cast<int>(std::floor(clientPixels / zoom + 1e-9));
 }
 
 int TableScale::toDevice(int tablePosition) const
 {
     return nearest(tablePosition * s());
+}
+
+int TableScale::toTable(int devicePixel) const
+{
+    int p = static_cast<int>(std::floor((devicePixel + 0.5) / s()));
+    while (toDevice(p) > devicePixel)
+        --p;
+    while (toDevice(p + 1) <= devicePixel)
+        ++p;
+    return p;
 }
 
 int TableScale::toLogical(int tablePosition) const

@@ -21,11 +21,8 @@ struct EndOfGame : ::testing::Test {
         host.optionsItemEnabled = false;
         ASSERT_EQ(CheckInvariants(t, host), "") << line;
     }
-    void clickCard(int i) { Form_MouseDown(t, host, HumanCardX(t, i), HumanCardY(t, i)); }
-    void clickStock()
-    {
-        Form_MouseDown(t, host, t.Geometry.StockX + 35.0f, t.Geometry.StockY + 50.0f);
-    }
+    void clickCard(int i) { ClickCard(t, host, i); }
+    void clickStock() { ClickStockMiddle(t, host); }
     void tickAfterPause()
     {
         host.now = t.LastMoveTick + 1001;

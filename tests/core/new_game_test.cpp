@@ -11,7 +11,7 @@ namespace kolvar::testing {
 namespace {
 
 struct NewGame : ::testing::Test {
-    NewGame() { Form_Load(t, options, host, kClientWidth, kClientHeight); }
+    NewGame() { Form_Load(t, options, host); }
     Table t;
     Options options;
     FakeHost host;
@@ -20,7 +20,7 @@ struct NewGame : ::testing::Test {
 TEST_F(NewGame, StartUpBuildsTheDeckInOrderAndDealsNothing)
 {
     options = {false, false};
-    Form_Load(t, options, host, kClientWidth, kClientHeight);
+    Form_Load(t, options, host);
     EXPECT_TRUE(options.OptHumanFirst);
     EXPECT_TRUE(options.OptSound);
     EXPECT_FALSE(host.timerEnabled);
@@ -33,7 +33,6 @@ TEST_F(NewGame, StartUpBuildsTheDeckInOrderAndDealsNothing)
         EXPECT_EQ(c.Slot, -1);
     EXPECT_EQ(t.HumanCount + t.ComputerCount + t.PlayedCount, 0);
     EXPECT_FALSE(t.GameInProgress);
-    EXPECT_EQ(t.Geometry.StockX, 220);
     EXPECT_EQ(CheckInvariants(t, host), "");
 }
 

@@ -14,7 +14,7 @@ TEST(Notation, APrintedTableReadsBackToTheSameState)
     Table t;
     Options options;
     FakeHost host;
-    Form_Load(t, options, host, kClientWidth, kClientHeight);
+    Form_Load(t, options, host);
     for (int i = 0; i < 101; ++i)
         host.randoms.push_back((i * 13 % 32 + 0.5) / 32);
     JocNou_Click(t, options, host);
@@ -24,7 +24,6 @@ TEST(Notation, APrintedTableReadsBackToTheSameState)
     const std::string line = FormatTable(t);
 
     Table back;
-    back.Geometry = LayOutTable(kClientWidth, kClientHeight);
     std::string error;
     ASSERT_TRUE(ParseTable(line, back, error)) << error;
     EXPECT_EQ(FormatTable(back), line);

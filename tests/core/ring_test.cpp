@@ -12,20 +12,15 @@
 namespace kolvar::testing {
 namespace {
 
-void clickStock(Table& t, Host& host)
-{
-    Form_MouseDown(t, host, t.Geometry.StockX + 35.0f, t.Geometry.StockY + 50.0f);
-}
-
 TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
 {
     Table t;
     Options options;
     FakeHost host;
-    Form_Load(t, options, host, kClientWidth, kClientHeight);
+    Form_Load(t, options, host);
     JocNou_Click(t, options, host); // built order: the human holds 7d,7s,7h,7c,8d
     ClickSuitButton(t, host, kDiamonds);
-    Form_MouseDown(t, host, HumanCardX(t, 4), HumanCardY(t, 4));
+    ClickCard(t, host, 4);
     ASSERT_EQ(FormatCard(t.Deck[0]), "8d");
 
     for (int n = 0; n < 22; ++n) {
@@ -43,13 +38,13 @@ TEST(TheRing, CursorsMoveOnFromPosition31To0)
     FakeHost host;
     host.raise(kDiamonds);
     Table t = TableFrom("human=8d,9d computer=Kc stock=As,... draw=31 top=Kd");
-    clickStock(t, host);
+    ClickStockMiddle(t, host);
     EXPECT_EQ(FormatCard(t.HumanHand[2]), "As");
     EXPECT_EQ(t.DrawPos, 0);
 
     t = TableFrom("human=8d,9d computer=Kc draw=2 top=Kd");
     ASSERT_EQ(t.DiscardPos, 31);
-    Form_MouseDown(t, host, HumanCardX(t, 0), HumanCardY(t, 0));
+    ClickCard(t, host, 0);
     EXPECT_EQ(FormatCard(t.Deck[31]), "8d");
     EXPECT_EQ(t.DiscardPos, 0);
     EXPECT_EQ(CheckInvariants(t, host), "");
@@ -61,7 +56,7 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     host.raise(kSpades);
     Table t = TableFrom("human=7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac "
                         "computer=Kh top=Jc suit=s due=3/0");
-    clickStock(t, host);
+    ClickStockMiddle(t, host);
     EXPECT_EQ(t.HumanCount, 21);
     EXPECT_EQ(StockCount(t), 10);
     EXPECT_EQ(t.HumanDrawDue, 0);
@@ -92,7 +87,7 @@ TEST(TheRing, AnEmptyStockGivesNothingAndTheTurnStillPasses)
     Table t = TableFrom("human=7d,7s,7h,7c,8d,8s,8c,9h,Th,Ah,Jh,Qh,Kd,Ks,Kh,Kc "
                         "computer=9d,9s,9c,Td,Ts,Tc,Ad,As,Ac,Jd,Js,Jc,Qd,Qs,Qc "
                         "stock=8h top=8h");
-    clickStock(t, host);
+    ClickStockMiddle(t, host);
     ASSERT_EQ(t.HumanCount, 17);
     ASSERT_EQ(StockCount(t), 0);
 
@@ -105,7 +100,7 @@ TEST(TheRing, AnEmptyStockGivesNothingAndTheTurnStillPasses)
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(CheckInvariants(t, host), "");
 
-    clickStock(t, host);
+    ClickStockMiddle(t, host);
     EXPECT_EQ(t.HumanCount, 17);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(t.ComputerDrawDue, 1);

@@ -65,13 +65,13 @@ private:
         } else if (what < 70 && s_.table().HumanCount > 0) {
             s_.clickCard(pickCard());
         } else if (what < 80) {
-            const float dx = 1.0f + roll(69);
-            s_.clickStock(dx, 1.0f + roll(99));
+            const int dx = 1 + roll(69);
+            s_.clickStock(dx, 1 + roll(99));
         } else if (what < 88) {
             s_.clickSuitButton(roll(kSuitCount));
         } else if (what < 97) {
-            const float x = roll(kClientWidth * 10) / 10.0f;
-            s_.click(x, roll(kClientHeight * 10) / 10.0f);
+            const int x = roll(kClientWidth * 10) / 10;
+            s_.click(x, roll(kClientHeight * 10) / 10);
         } else if (what < 98 || !s_.table().GameInProgress) {
             newGame();
         }

@@ -17,9 +17,10 @@ struct TableClick : ::testing::Test {
             host.raise(raisedSuit);
         ASSERT_EQ(CheckInvariants(t, host), "") << line;
     }
-    void click(float x, float y) { Form_MouseDown(t, host, x, y); }
-    void clickCard(int i) { click(HumanCardX(t, i), HumanCardY(t, i)); }
-    void clickStock() { click(t.Geometry.StockX + 35.0f, t.Geometry.StockY + 50.0f); }
+    void click(int x, int y) { ClickAt(t, host, x, y); }
+    void clickCard(int i) { ClickCard(t, host, i); }
+    void clickStock() { ClickStockMiddle(t, host); }
+    int16_t hit(int x, int y) const { return HitTestHand(t, TestGeometry(), x, y); }
 
     Table t;
     FakeHost host;
@@ -58,12 +59,11 @@ TEST_F(TableClick, TheStockTakesAllTheCardsDueWithOneCue)
 TEST_F(TableClick, TheStocksBorderPixelsAreOffTheStock)
 {
     play("human=8d computer=Kc top=Kh", kHearts);
-    for (auto [x, y] :
-         {std::pair{220.0f, 350.0f}, {290.0f, 350.0f}, {250.0f, 300.0f}, {250.0f, 400.0f}}) {
+    for (auto [x, y] : {std::pair{220, 350}, {290, 350}, {250, 300}, {250, 400}}) {
         click(x, y);
         EXPECT_EQ(t.HumanCount, 1) << x << "," << y;
     }
-    click(220.5f, 300.5f); // just inside, as received, before any rounding
+    click(221, 301); // the first pixel inside
     EXPECT_EQ(t.HumanCount, 2);
 }
 
@@ -104,17 +104,17 @@ TEST_F(TableClick, OutsideAGameTheTableIgnoresClicks)
 TEST_F(TableClick, HitTestEdgesAreExclusiveAndOverlapsBelongToTheLaterCard)
 {
     play("human=8d,9d,Td computer=Kc top=Kd");
-    EXPECT_EQ(HitTestHand(t, 221, 551), 0);
-    EXPECT_EQ(HitTestHand(t, 220, 551), -1); // left edge
-    EXPECT_EQ(HitTestHand(t, 221, 550), -1); // top edge
-    EXPECT_EQ(HitTestHand(t, 221, 650), -1); // bottom edge
-    EXPECT_EQ(HitTestHand(t, 254, 600), 0);
-    EXPECT_EQ(HitTestHand(t, 255, 600), -1); // exactly on the next slot's x
-    EXPECT_EQ(HitTestHand(t, 256, 600), 1);  // overlap: the card drawn on top
-    EXPECT_EQ(HitTestHand(t, 359, 600), 2);  // the last card shows its full width
-    EXPECT_EQ(HitTestHand(t, 360, 600), -1);
+    EXPECT_EQ(hit(221, 551), 0);
+    EXPECT_EQ(hit(220, 551), -1); // left edge
+    EXPECT_EQ(hit(221, 550), -1); // top edge
+    EXPECT_EQ(hit(221, 650), -1); // bottom edge
+    EXPECT_EQ(hit(254, 600), 0);
+    EXPECT_EQ(hit(255, 600), -1); // exactly on the next slot's x
+    EXPECT_EQ(hit(256, 600), 1);  // overlap: the card drawn on top
+    EXPECT_EQ(hit(359, 600), 2);  // the last card shows its full width
+    EXPECT_EQ(hit(360, 600), -1);
     t.HumanCount = 0;
-    EXPECT_EQ(HitTestHand(t, 221, 551), -1);
+    EXPECT_EQ(hit(221, 551), -1);
 }
 
 TEST_F(TableClick, AFullHandOfTwentyOneCardsCanBeHitEverywhere)
@@ -122,8 +122,8 @@ TEST_F(TableClick, AFullHandOfTwentyOneCardsCanBeHitEverywhere)
     play("human=7d,7s,7h,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac,Jd,Js computer=Kc "
          "top=Kd");
     for (int i = 0; i < 21; ++i)
-        EXPECT_EQ(HitTestHand(t, static_cast<int16_t>(HumanCardX(t, i)), 600), i) << i;
-    EXPECT_EQ(HitTestHand(t, 10, 10), -1); // nothing lies in the table's corner
+        EXPECT_EQ(hit(HumanCardX(i), 600), i) << i;
+    EXPECT_EQ(hit(10, 10), -1); // nothing lies in the table's corner
 }
 
 // --- What may be laid ---------------------------------------------------

@@ -56,8 +56,7 @@ TEST(TableKeys, EnterLaysTheSelectedCardExactlyAsAClickOnIt)
         const int cards = TableFrom(line).HumanCount;
         for (int i = 0; i < cards; ++i) {
             Played byClick(line, suit), byKey(line, suit);
-            Form_MouseDown(byClick.t, byClick.host, HumanCardX(byClick.t, i),
-                           HumanCardY(byClick.t, i));
+            ClickCard(byClick.t, byClick.host, i);
             HandSelection selection{static_cast<int16_t>(i), true};
             PressTableKey(byKey.t, byKey.host, selection, TableKey::Lay);
             EXPECT_EQ(byKey.seen(), byClick.seen()) << line << ", card " << i;
@@ -69,8 +68,7 @@ TEST(TableKeys, DownTakesExactlyAsAClickOnTheStock)
 {
     for (const auto& [line, suit] : kTables) {
         Played byClick(line, suit), byKey(line, suit);
-        const TableGeometry& g = byClick.t.Geometry;
-        Form_MouseDown(byClick.t, byClick.host, g.StockX + 30.0f, g.StockY + 40.0f);
+        ClickStockMiddle(byClick.t, byClick.host);
         HandSelection selection{0, true};
         PressTableKey(byKey.t, byKey.host, selection, TableKey::Take);
         EXPECT_EQ(byKey.seen(), byClick.seen()) << line;

@@ -3,8 +3,6 @@
 // what the game sees most between two clicks.
 #include "event_decoder.h"
 
-#include <cstring>
-
 namespace kolvar::fuzz {
 
 uint16_t EventDecoder::word()
@@ -59,13 +57,11 @@ bool EventDecoder::next(Event& e)
         e.x = word() % 2200 - 100;
         e.y = word() % 1300 - 100;
         break;
-    case 11: {
-        e.kind = EventKind::ClickOddFloat;
-        const uint32_t bx = dword(), by = dword();
-        std::memcpy(&e.fx, &bx, sizeof e.fx);
-        std::memcpy(&e.fy, &by, sizeof e.fy);
+    case 11:
+        e.kind = EventKind::ClickFarOff;
+        e.x = static_cast<int32_t>(dword());
+        e.y = static_cast<int32_t>(dword());
         break;
-    }
     case 12:
         e.kind = EventKind::SuitButton;
         e.index = byte() % 4;
@@ -92,15 +88,13 @@ std::string Describe(const Event& e)
     case EventKind::Tick:
         return "tick after " + n(e.ms) + " ms";
     case EventKind::ClickCard:
-        return "click on card " + n(e.index) + " at +" + n((e.dx - kOffsetBefore) / 2.0) + ",+" +
-               n((e.dy - kOffsetBefore) / 2.0);
+        return "click on card " + n(e.index) + " at " + n(e.dx - kOffsetBefore) + "," +
+               n(e.dy - kOffsetBefore);
     case EventKind::ClickStock:
-        return "click on the stock at +" + n((e.dx - kOffsetBefore) / 2.0) + ",+" +
-               n((e.dy - kOffsetBefore) / 2.0);
+        return "click on the stock at " + n(e.dx - kOffsetBefore) + "," + n(e.dy - kOffsetBefore);
     case EventKind::ClickAnywhere:
+    case EventKind::ClickFarOff:
         return "click at " + n(e.x) + "," + n(e.y);
-    case EventKind::ClickOddFloat:
-        return "click at " + n(e.fx) + "," + n(e.fy) + " (floats)";
     case EventKind::SuitButton:
         return "suit button " + n(e.index);
     case EventKind::NewGame:

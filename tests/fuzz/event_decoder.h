@@ -1,6 +1,6 @@
 // Turns the fuzzer's bytes into what a player and the clock can do to the
 // game: clicks on the table (on a card of the hand, on the stock, anywhere,
-// at odd floating-point positions), clicks on the suit buttons, timer ticks
+// far off the table), clicks on the suit buttons, timer ticks
 // of many lengths, new games with any shuffle, and the options switched.
 //
 // Each event is one opcode byte and the operand bytes it needs; bytes past
@@ -17,10 +17,10 @@ namespace kolvar::fuzz {
 
 enum class EventKind : uint8_t {
     Tick,             // ms: the time that passes before the tick
-    ClickCard,        // index: a human card (or one past the last); dx, dy: half-pixel offsets
-    ClickStock,       // dx, dy: half-pixel offsets from the stock's corner
-    ClickAnywhere,    // x, y: whole pixels, a little beyond the table on every side
-    ClickOddFloat,    // fx, fy: any bit pattern: NaN, infinities, huge, tiny, -0
+    ClickCard,        // index: a human card (or one past the last); dx, dy: offsets
+    ClickStock,       // dx, dy: offsets from the stock's corner
+    ClickAnywhere,    // x, y: a little beyond the table on every side
+    ClickFarOff,      // x, y: any 32-bit position, huge and negative ones too
     SuitButton,       // index: the suit, 0..3
     NewGame,          // seed and index (the kind of random values the shuffle gets)
     ToggleHumanFirst, // between games, as the options window allows
@@ -34,13 +34,12 @@ struct Event {
     int index = 0;
     int dx = 0, dy = 0;
     int x = 0, y = 0;
-    float fx = 0, fy = 0;
 };
 
-// The offsets of ClickCard and ClickStock run from 4 pixels before the
-// corner to well past the card, in half pixels, so that both edges of every
-// strip are hit exactly and from either side.
-inline constexpr int kOffsetBefore = 8;
+// The offsets of ClickCard and ClickStock, in table pixels, run from 4
+// pixels before the corner to well past the card, so that both edges of
+// every strip are hit exactly and from either side.
+inline constexpr int kOffsetBefore = 4;
 
 std::string Describe(const Event& e);
 

@@ -1,15 +1,17 @@
 // Handing each decoded event to the session.
 #include "event_player.h"
 
+#include "test_client.h"
+
 namespace kolvar::fuzz {
 namespace {
 
 // The largest double below 1, the edge of what NextRandom may return.
 constexpr double kJustBelowOne = 1.0 - 0x1.0p-53;
 
-float halfPixels(int offset)
+int offset(int operand)
 {
-    return static_cast<float>(offset - kOffsetBefore) / 2.0f;
+    return operand - kOffsetBefore;
 }
 
 } // namespace
@@ -35,13 +37,11 @@ void EventPlayer::apply(const Event& e)
         clickCard(e);
         break;
     case EventKind::ClickStock:
-        session_.clickStock(halfPixels(e.dx), halfPixels(e.dy));
+        session_.clickStock(offset(e.dx), offset(e.dy));
         break;
     case EventKind::ClickAnywhere:
-        session_.click(static_cast<float>(e.x), static_cast<float>(e.y));
-        break;
-    case EventKind::ClickOddFloat:
-        session_.click(e.fx, e.fy);
+    case EventKind::ClickFarOff:
+        session_.click(e.x, e.y);
         break;
     case EventKind::SuitButton:
         session_.clickSuitButton(e.index);
@@ -65,8 +65,9 @@ void EventPlayer::clickCard(const Event& e)
 {
     const Table& t = table();
     const int i = t.HumanCount > 0 ? e.index % (t.HumanCount + 1) : 0;
-    const SlotPos& slot = t.Geometry.HumanSlotPos[i < kHandCapacity ? i : kHandCapacity - 1];
-    session_.click(slot.X + halfPixels(e.dx), slot.Y + halfPixels(e.dy));
+    const SlotPos& slot =
+        testing::TestGeometry().HumanSlotPos[i < kHandCapacity ? i : kHandCapacity - 1];
+    session_.click(slot.X + offset(e.dx), slot.Y + offset(e.dy));
 }
 
 // The shuffle's random values: a generator seeded by the event, one fixed

@@ -55,9 +55,10 @@ TEST(EventDecoder, ClicksCarryTheirTargetAndOffsets)
     const Event anywhere = only({0x0a, 0x00, 0x00, 0x10, 0x00});
     EXPECT_EQ(anywhere.x, -100);
     EXPECT_EQ(anywhere.y, -84);
-    const Event odd = only({0x0b, 0x00, 0x00, 0xc0, 0x7f, 0x00, 0x00, 0x80, 0xff});
-    EXPECT_TRUE(std::isnan(odd.fx));
-    EXPECT_TRUE(std::isinf(odd.fy) && odd.fy < 0);
+    const Event far = only({0x0b, 0xff, 0xff, 0xff, 0x7f, 0x00, 0x00, 0x00, 0x80});
+    EXPECT_EQ(far.kind, EventKind::ClickFarOff);
+    EXPECT_EQ(far.x, 2147483647);
+    EXPECT_EQ(far.y, -2147483647 - 1);
 }
 
 TEST(EventDecoder, TheOtherEventsAndTheHighBitsOfTheOpcode)
@@ -89,7 +90,7 @@ TEST(EventDecoder, OperandsPastTheEndReadAsZero)
 
 // New game, diamonds named, a click in the middle of the stock.
 const std::vector<uint8_t> kDealNameTake = {
-    0x0d, 1, 0, 0, 0, 0, 0x0c, 0, 0x09, kOffsetBefore + 70, kOffsetBefore + 100};
+    0x0d, 1, 0, 0, 0, 0, 0x0c, 0, 0x09, kOffsetBefore + 35, kOffsetBefore + 50};
 
 TEST(EventPlayer, ANewGameASuitAndAClickOnTheStockTakeACard)
 {

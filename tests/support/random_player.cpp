@@ -62,8 +62,8 @@ void RandomPlayer::humanTurn()
         if (MayLay(t, Side::Human, t.HumanHand[i]))
             legal[n++] = i;
     if (n == 0 || rng_.below(8) == 0) {
-        const float dx = 1.0f + rng_.below(kCardWidth - 2);
-        session_.clickStock(dx, 1.0f + rng_.below(kCardHeight - 2));
+        const int dx = 1 + rng_.below(kCardWidth - 2);
+        session_.clickStock(dx, 1 + rng_.below(kCardHeight - 2));
         return;
     }
     session_.clickCard(legal[rng_.below(n)]);

@@ -33,7 +33,7 @@ Session::Session()
         whileMessageOpen();
         messageOpen_ = false;
     };
-    Form_Load(t_, options_, host_, kClientWidth, kClientHeight);
+    Form_Load(t_, options_, host_);
 }
 
 void Session::tick(uint32_t ms)
@@ -43,19 +43,19 @@ void Session::tick(uint32_t ms)
         Timer1_Timer(t_, host_);
 }
 
-void Session::click(float x, float y)
+void Session::click(int x, int y)
 {
-    Form_MouseDown(t_, host_, x, y);
+    ClickAt(t_, host_, x, y);
 }
 
 void Session::clickCard(int i)
 {
-    click(HumanCardX(t_, i), HumanCardY(t_, i));
+    click(HumanCardX(i), HumanCardY(i));
 }
 
-void Session::clickStock(float dx, float dy)
+void Session::clickStock(int dx, int dy)
 {
-    click(t_.Geometry.StockX + dx, t_.Geometry.StockY + dy);
+    click(TestGeometry().StockX + dx, TestGeometry().StockY + dy);
 }
 
 void Session::clickSuitButton(int suit)

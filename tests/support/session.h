@@ -41,11 +41,12 @@ public:
 
     // `ms` pass (the tick count wraps round), then the timer ticks if it runs.
     void tick(uint32_t ms);
-    void click(float x, float y);
+    // On the table pixel (x, y) of the test table.
+    void click(int x, int y);
     // The middle of the visible strip of human card i.
     void clickCard(int i);
     // At (dx, dy) from the stock's top-left corner.
-    void clickStock(float dx, float dy);
+    void clickStock(int dx, int dy);
     void clickSuitButton(int suit);
     void newGame();
     // As the options window does, so only while the options item is enabled.

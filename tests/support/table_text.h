@@ -1,5 +1,4 @@
-// Tables for tests, written in the one-line notation and laid out on the
-// test client area.
+// Tables for tests, written in the one-line notation.
 #pragma once
 
 #include "game/layout.h"
@@ -13,7 +12,6 @@ namespace kolvar::testing {
 inline Table TableFrom(std::string_view line)
 {
     Table t;
-    t.Geometry = LayOutTable(kClientWidth, kClientHeight);
     std::string error;
     EXPECT_TRUE(ParseTable(line, t, error)) << error << "\n  in: " << line;
     return t;

@@ -1,23 +1,45 @@
-// The client area the tests and benchmarks lay the table out on, unless they
-// say otherwise (the size the table is designed for), and where on it a
-// player clicks a card of his hand.
+// The table the tests and benchmarks lay out, unless they say otherwise (the
+// size the table is designed for), and the clicks a player makes on it: on
+// the middle of a card's visible strip, on the stock, anywhere.
 #pragma once
 
+#include "game/layout.h"
 #include "game/table.h"
+#include "human/table_click.h"
 
 namespace kolvar::testing {
 
 inline constexpr int kClientWidth = 1000;
 inline constexpr int kClientHeight = 700;
 
-// The centre of the visible strip of human card i, where a player clicks it.
-inline float HumanCardX(const Table& t, int i)
+inline const TableGeometry& TestGeometry()
 {
-    return t.Geometry.HumanSlotPos[i].X + kCardWidth / 4.0f;
+    static const TableGeometry g = LayOutTable(kClientWidth, kClientHeight);
+    return g;
 }
-inline float HumanCardY(const Table& t, int i)
+
+// Where a player clicks human card i: a quarter card in, half a card down.
+inline int HumanCardX(int i)
 {
-    return t.Geometry.HumanSlotPos[i].Y + kCardHeight / 2.0f;
+    return TestGeometry().HumanSlotPos[i].X + kCardWidth / 4;
+}
+inline int HumanCardY(int i)
+{
+    return TestGeometry().HumanSlotPos[i].Y + kCardHeight / 2;
+}
+
+inline void ClickAt(Table& t, Host& host, int x, int y)
+{
+    Form_MouseDown(t, TestGeometry(), host, x, y);
+}
+inline void ClickCard(Table& t, Host& host, int i)
+{
+    ClickAt(t, host, HumanCardX(i), HumanCardY(i));
+}
+inline void ClickStockMiddle(Table& t, Host& host)
+{
+    const TableGeometry& g = TestGeometry();
+    ClickAt(t, host, g.StockX + kCardWidth / 2, g.StockY + kCardHeight / 2);
 }
 
 } // namespace kolvar::testing

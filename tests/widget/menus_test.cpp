@@ -6,6 +6,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "view/form1.h"
+#include "window_clicks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,7 +49,7 @@ struct Menus : ::testing::Test {
         std::string error;
         ASSERT_TRUE(ParseTable("human=Kd computer=9c top=Qd", t, error)) << error;
         w.SetSuitLook(kDiamonds, kRaised);
-        w.Form_MouseDown(Qt::LeftButton, {}, HumanCardX(t, 0), HumanCardY(t, 0));
+        ClickWindowCard(w, 0);
     }
 
     Form1 w;

@@ -9,6 +9,7 @@
 #include "table_text.h"
 #include "ui/about.h"
 #include "view/form1.h"
+#include "window_clicks.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -114,10 +115,7 @@ struct MessageBoxes : ::testing::Test {
         ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
         w.SetSuitLook(raisedSuit, kRaised);
     }
-    void clickHand(int i)
-    {
-        w.Form_MouseDown(Qt::LeftButton, {}, HumanCardX(w.table(), i), HumanCardY(w.table(), i));
-    }
+    void clickHand(int i) { ClickWindowCard(w, i); }
 
     Form1 w;
 };

@@ -15,8 +15,8 @@ constexpr const char* kFullHand = "7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,
 
 struct Rendering : ::testing::Test {
     Rendering()
-        : surface(nullptr, QSize(kClientWidth, kClientHeight), kTableColour), art(1),
-          renderer(t, selection, surface, art)
+        : surface(nullptr, QSize(kClientWidth, kClientHeight), kTableColour),
+          renderer(view, surface)
     {
     }
     void draw(std::string_view line)
@@ -59,8 +59,9 @@ struct Rendering : ::testing::Test {
 
     Table t;
     HandSelection selection;
+    TableScale scale; // zoom 1 on a screen of ratio 1
+    TableView view{t, TestGeometry(), selection, scale};
     PictureBox surface;
-    CardArt art;
     CardRenderer renderer;
 };
 

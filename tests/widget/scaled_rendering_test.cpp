@@ -24,7 +24,7 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
         : s(GetParam()),
           surface(nullptr, QSize(OnDevice(kClientWidth, s), OnDevice(kClientHeight, s)),
                   kTableColour),
-          art(s), renderer(t, selection, surface, art), card(artwork::cardSize(s))
+          scale{s, 1}, renderer(view, surface), card(artwork::cardSize(s))
     {
     }
     const QImage& draw(std::string_view line)
@@ -53,7 +53,8 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
     Table t;
     HandSelection selection;
     PictureBox surface;
-    CardArt art;
+    TableScale scale;
+    TableView view{t, TestGeometry(), selection, scale};
     CardRenderer renderer;
     QSize card;
     QImage seen;
@@ -62,7 +63,7 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
 TEST_P(DrawnAtScale, EveryFaceOfAFullHandIsTheGeneratorsFaceAtItsDevicePlace)
 {
     draw(std::string("human=") + kFullHand + " computer=9s top=Qh prev=Kc played=2");
-    const auto& places = t.Geometry.HumanSlotPos;
+    const auto& places = TestGeometry().HumanSlotPos;
     for (int i = 0; i < kHandCapacity; ++i) {
         const Card& c = t.HumanHand[i];
         const QPoint at = place(places[i]);
@@ -71,7 +72,7 @@ TEST_P(DrawnAtScale, EveryFaceOfAFullHandIsTheGeneratorsFaceAtItsDevicePlace)
         EXPECT_TRUE(SamePixels(seen, at, generatedCell(c.Rank, c.Suit, s), shownPart(at, next)))
             << "card " << i << " at " << s;
     }
-    const TableGeometry& g = t.Geometry;
+    const TableGeometry& g = TestGeometry();
     const QPoint top = OnDevice(QPoint(g.TopCardX, g.TopCardY), s);
     const QPoint under = OnDevice(QPoint(g.PrevCardX, g.PrevCardY), s);
     EXPECT_TRUE(SamePixels(seen, top, generatedCell(kQueen, kHearts, s), QRect({0, 0}, card)));
@@ -92,7 +93,7 @@ TEST_P(DrawnAtScale, EveryBackIsTheGeneratorsBackAtItsDevicePlace)
 {
     draw(std::string("human=8d computer=") + kFullComputerHand);
     const QImage back = artwork::renderTableBack(s);
-    const auto& places = t.Geometry.ComputerSlotPos;
+    const auto& places = TestGeometry().ComputerSlotPos;
     for (int j = 0; j < kHandCapacity; ++j) {
         const QPoint at = place(places[j]);
         const auto next =
@@ -100,7 +101,7 @@ TEST_P(DrawnAtScale, EveryBackIsTheGeneratorsBackAtItsDevicePlace)
         EXPECT_TRUE(SamePixels(seen, at, back, shownPart(at, next))) << "back " << j << " at " << s;
     }
     EXPECT_TRUE(noSeam(place(places[0]), place(places[kHandCapacity - 1])));
-    const QPoint stock = OnDevice(QPoint(t.Geometry.StockX, t.Geometry.StockY), s);
+    const QPoint stock = OnDevice(QPoint(TestGeometry().StockX, TestGeometry().StockY), s);
     EXPECT_TRUE(SamePixels(seen, stock, back, back.rect()));
 }
 
@@ -108,7 +109,7 @@ TEST_P(DrawnAtScale, TheSelectedCardIsOutlinedOnlyWhileShownAndNothingElseChange
 {
     const std::string line = std::string("human=") + kFullHand + " computer=Kc top=Kd";
     const QImage plain = draw(line);
-    const auto& row = t.Geometry.HumanSlotPos;
+    const auto& row = TestGeometry().HumanSlotPos;
     for (int index : {0, 7, 20}) {
         selection = {static_cast<int16_t>(index), false};
         EXPECT_EQ(draw(line), plain) << "an outline while the keys are not in use";

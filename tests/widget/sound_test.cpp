@@ -7,6 +7,7 @@
 #include "ui/form2.h"
 #include "ui/sound_cues.h"
 #include "view/form1.h"
+#include "window_clicks.h"
 
 #include <QCheckBox>
 #include <QTest>
@@ -35,15 +36,8 @@ struct Sound : ::testing::Test {
         ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
         w.SetSuitLook(raisedSuit, kRaised);
     }
-    void clickHand(int i)
-    {
-        w.Form_MouseDown(Qt::LeftButton, {}, HumanCardX(w.table(), i), HumanCardY(w.table(), i));
-    }
-    void clickStock()
-    {
-        const Table& t = w.table();
-        w.Form_MouseDown(Qt::RightButton, {}, t.Geometry.StockX + 30.0f, t.Geometry.StockY + 30.0f);
-    }
+    void clickHand(int i) { ClickWindowCard(w, i); }
+    void clickStock() { ClickWindowStock(w, Qt::RightButton); }
     void computerMoves()
     {
         w.table().LastMoveTick = GetTickCount() - 5000;

@@ -1,5 +1,5 @@
-// The table's zoom: the largest of 1, 1.25 ... 4 at which the client area
-// still holds the designed table, never below 1, unless KOLVAR_ZOOM names
+// The table's zoom: the designed table fills the client area one way and
+// fits the other, between a half and four times, unless KOLVAR_ZOOM names
 // one; and, on screens of the common sizes at Qt scales 1, 1.5 and 2, the
 // zoom the real window takes and the dealt hand it shows along the bottom.
 #include "view/table_zoom.h"
@@ -16,37 +16,26 @@
 namespace kolvar::testing {
 namespace {
 
-TEST(Zoom, TheLargestZoomAtWhichTheClientHoldsTheDesignedTable)
+TEST(Zoom, TheDesignedTableFillsTheClientOneWayAndFitsTheOther)
 {
-    EXPECT_EQ(ChooseZoom(1024, 745), 1); // 1024 x 768 less the menu bar
-    EXPECT_EQ(ChooseZoom(1366, 745), 1); // 1366 x 768
-    EXPECT_EQ(ChooseZoom(1920, 1057), 1.5);
-    EXPECT_EQ(ChooseZoom(1920, 990), 1.5); // also under a title bar and a panel
-    EXPECT_EQ(ChooseZoom(2560, 1417), 2);
-    EXPECT_EQ(ChooseZoom(3840, 2137), 3);
-    EXPECT_EQ(ChooseZoom(5000, 4000), 4);
-    EXPECT_EQ(ChooseZoom(1080, 1897), 1); // a portrait screen: too narrow for more
-    // Exactly the designed table at a zoom takes that zoom; a pixel less does not.
-    EXPECT_EQ(ChooseZoom(1250, 813), 1.25);
-    EXPECT_EQ(ChooseZoom(1249, 813), 1);
-    EXPECT_EQ(ChooseZoom(1750, 1137), 1.5);
-    EXPECT_EQ(ChooseZoom(1750, 1138), 1.75);
+    EXPECT_DOUBLE_EQ(ChooseZoom(1000, 650), 1);
+    EXPECT_DOUBLE_EQ(ChooseZoom(683, 700), 0.683);        // half a 1366 x 768 screen
+    EXPECT_DOUBLE_EQ(ChooseZoom(1920, 990), 990 / 650.0); // maximized under panels
+    EXPECT_DOUBLE_EQ(ChooseZoom(3840, 2137), 2137 / 650.0);
+    EXPECT_DOUBLE_EQ(ChooseZoom(1080, 1897), 1.08); // a portrait screen
+    // Never below half the designed size, nor above four times.
+    EXPECT_DOUBLE_EQ(ChooseZoom(320, 200), 0.5);
+    EXPECT_DOUBLE_EQ(ChooseZoom(0, 0), 0.5);
+    EXPECT_DOUBLE_EQ(ChooseZoom(5000, 4000), 4);
 }
 
-TEST(Zoom, NeverBelowOneHoweverSmallTheClient)
-{
-    EXPECT_EQ(ChooseZoom(960, 520), 1); // 1920 x 1080 at Qt scale 2
-    EXPECT_EQ(ChooseZoom(640, 400), 1);
-    EXPECT_EQ(ChooseZoom(0, 0), 1);
-}
-
-TEST(Zoom, KolvarZoomNamesAnyZoomFromOneToFour)
+TEST(Zoom, KolvarZoomNamesAnyZoomFromAHalfToFour)
 {
     EXPECT_EQ(ZoomOverride("2"), 2);
     EXPECT_EQ(ZoomOverride("1.3"), 1.3);
-    EXPECT_EQ(ZoomOverride("0.5"), 1); // never below 1
-    EXPECT_EQ(ZoomOverride("0"), 1);
-    EXPECT_EQ(ZoomOverride("-2"), 1);
+    EXPECT_EQ(ZoomOverride("0.75"), 0.75);
+    EXPECT_EQ(ZoomOverride("0.2"), 0.5);
+    EXPECT_EQ(ZoomOverride("-2"), 0.5);
     EXPECT_EQ(ZoomOverride("12"), 4);
     for (const char* unset :
          {static_cast<const char*>(nullptr), "", "big", "1,5", "2x", " 2", "nan"})
@@ -57,8 +46,24 @@ TEST(Zoom, TheTableIsTheClientDividedByTheZoomInWholePixels)
 {
     EXPECT_EQ(TablePixels(1920, 1.5), 1280);
     EXPECT_EQ(TablePixels(1057, 1.5), 704);
-    EXPECT_EQ(TablePixels(1417, 2), 708);
-    EXPECT_EQ(TablePixels(960, 1), 960);
+    // A client that is exactly z times the designed table holds it whole.
+    for (int width : {501, 683, 997, 1366, 2370, 3841})
+        EXPECT_EQ(TablePixels(width, ChooseZoom(width, 10000)), 1000) << width;
+}
+
+// Every device pixel shows one table pixel, the one whose drawn span holds
+// it, and the spans follow one another without a gap, also at scales below
+// one, where a table pixel may have no device pixel of its own.
+TEST(Zoom, EveryDevicePixelBelongsToTheTablePixelWhoseSpanHoldsIt)
+{
+    for (const double s : {0.5, 0.683, 1.0, 1.25, 1.5, 1.75, 2.0, 2.37, 3.0, 4.74}) {
+        const TableScale scale{s, 1};
+        for (int d = -50; d < 3000; ++d) {
+            const int p = scale.toTable(d);
+            ASSERT_LE(scale.toDevice(p), d) << "s " << s << ", device pixel " << d;
+            ASSERT_GT(scale.toDevice(p + 1), d) << "s " << s << ", device pixel " << d;
+        }
+    }
 }
 
 // --- The real window on screens of many sizes ------------------------------
@@ -73,7 +78,6 @@ struct Probed {
 struct Screen {
     int width, height;
     double qtScale;
-    double zoom; // the zoom the table should take
 };
 
 // Starts the probe on an offscreen screen of the given size and scale.
@@ -115,13 +119,9 @@ Probed readProbe(QProcess* probe)
 }
 
 // The dealt hand, read off the drawn table: one row of cards round(100 s)
-// device pixels high, 50 table pixels above the bottom edge, clear of the
-// pile above it. That much the layout promises on a table at least 400
-// pixels high; below that the hand meets the pile.
+// device pixels high, 50 table pixels above the bottom edge.
 void expectHandAlongTheBottom(const Probed& p, const std::string& where)
 {
-    if (p.tableHeight < 400)
-        return;
     const double s = p.zoom * p.ratio;
     EXPECT_EQ(p.handBottom - p.handTop + 1, std::floor(100 * s + 0.5)) << where;
     const int below = p.imageHeight - 1 - p.handBottom;
@@ -129,14 +129,14 @@ void expectHandAlongTheBottom(const Probed& p, const std::string& where)
     EXPECT_LE(below, 51 * s + 1) << where;
 }
 
-TEST(ZoomOnScreens, EachScreenAndQtScaleTakesItsZoomAndShowsTheHandAlongTheBottom)
+TEST(ZoomOnScreens, OnEachScreenAndQtScaleTheDesignedTableFillsTheWindowWithTheHandAlongTheBottom)
 {
     const Screen screens[] = {
-        {1024, 768, 1, 1},    {1024, 768, 1.5, 1},  {1024, 768, 2, 1},       {1366, 768, 1, 1},
-        {1366, 768, 1.5, 1},  {1366, 768, 2, 1},    {1920, 1080, 1, 1.5},    {1920, 1080, 1.5, 1},
-        {1920, 1080, 2, 1},   {2560, 1440, 1, 2},   {2560, 1440, 1.5, 1.25}, {2560, 1440, 2, 1},
-        {3840, 2160, 1, 3},   {3840, 2160, 1.5, 2}, {3840, 2160, 2, 1.5},    {1080, 1920, 1, 1},
-        {1080, 1920, 1.5, 1}, {1080, 1920, 2, 1},
+        {1024, 768, 1},    {1024, 768, 1.5},  {1024, 768, 2},    {1366, 768, 1},
+        {1366, 768, 1.5},  {1366, 768, 2},    {1920, 1080, 1},   {1920, 1080, 1.5},
+        {1920, 1080, 2},   {2560, 1440, 1},   {2560, 1440, 1.5}, {2560, 1440, 2},
+        {3840, 2160, 1},   {3840, 2160, 1.5}, {3840, 2160, 2},   {1080, 1920, 1},
+        {1080, 1920, 1.5}, {1080, 1920, 2},
     };
     QTemporaryDir dir;
     // A few at a time: two cores, and a 4K table is a large image.
@@ -152,24 +152,26 @@ TEST(ZoomOnScreens, EachScreenAndQtScaleTakesItsZoomAndShowsTheHandAlongTheBotto
             const std::string where = std::to_string(screen.width) + " x " +
                                       std::to_string(screen.height) + " at Qt scale " +
                                       std::to_string(screen.qtScale);
-            EXPECT_EQ(p.zoom, screen.zoom) << where;
             EXPECT_EQ(p.ratio, screen.qtScale) << where;
-            // The screen's logical width is a whole number of pixels.
             EXPECT_NEAR(p.tableWidth, screen.width / screen.qtScale / p.zoom, 1) << where;
+            // The designed table fits, and fills the window one way.
+            EXPECT_GE(p.tableWidth, 1000) << where;
+            EXPECT_GE(p.tableHeight, 650) << where;
+            EXPECT_TRUE(p.tableWidth == 1000 || p.tableHeight == 650) << where;
             expectHandAlongTheBottom(p, where);
         }
     }
 }
 
-TEST(ZoomOnScreens, KolvarZoomOverridesTheChoiceButNeverGoesBelowOne)
+TEST(ZoomOnScreens, KolvarZoomOverridesTheChoiceBetweenAHalfAndFour)
 {
     QTemporaryDir dir;
-    const Probed two = readProbe(startProbe(dir, {1920, 1080, 1, 0}, "2"));
+    const Probed two = readProbe(startProbe(dir, {1920, 1080, 1}, "2"));
     EXPECT_EQ(two.zoom, 2);
     EXPECT_EQ(two.handBottom - two.handTop + 1, 200);
-    const Probed low = readProbe(startProbe(dir, {1920, 1080, 1, 0}, "0.5"));
-    EXPECT_EQ(low.zoom, 1);
-    expectHandAlongTheBottom(low, "KOLVAR_ZOOM=0.5");
+    const Probed low = readProbe(startProbe(dir, {1920, 1080, 1}, "0.2"));
+    EXPECT_EQ(low.zoom, 0.5);
+    expectHandAlongTheBottom(low, "KOLVAR_ZOOM=0.2");
 }
 
 } // namespace

@@ -1,0 +1,50 @@
+// The table widget: the main window's client area under the menu bar, its
+// persistent image of the table, and the four suit buttons standing on it.
+// Whenever the area it has changes (a resize, another screen, another pixel
+// density) it says so, and the window lays the table out again; the
+// accessible table reads what it shows through its view.
+#pragma once
+
+#include "artwork/suit_buttons.h"
+#include "platform/picture_box.h"
+#include "view/table_colour.h"
+#include "view/table_view.h"
+
+#include <QColor>
+#include <array>
+
+namespace kolvar {
+
+inline const QColor kTableColour = QColor::fromRgb(kTableRgb);
+
+// A suit button on the table: the suit's face in a frame of two rings, each
+// a table pixel wide.
+inline constexpr int kSuitButtonRings = 2;
+inline constexpr int kSuitButtonWidth = artwork::kButtonWidth + 2 * kSuitButtonRings;
+inline constexpr int kSuitButtonHeight = artwork::kButtonHeight + 2 * kSuitButtonRings;
+
+class TableSurface : public PictureBox {
+    Q_OBJECT
+public:
+    TableSurface(QWidget* parent, const TableView& view);
+
+    const TableView& view() const { return view_; }
+    // Picture4 .. Picture7, by suit.
+    PictureBox& suitButton(int suit) const { return *suitButtons_.at(suit); }
+    // The suit of one of the suit buttons; -1 for any other widget.
+    int suitOf(const QObject* button) const;
+
+signals:
+    // The size, the screen or the pixel density changed.
+    void areaChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    const TableView& view_;
+    std::array<PictureBox*, kSuitCount> suitButtons_{};
+};
+
+} // namespace kolvar

@@ -1,0 +1,29 @@
+// What the table shows, read-only: the game, where its cards lie, the card
+// the play keys act on, and the scale the table is drawn at. The main window
+// owns all four; the drawing and the accessible table read them through this
+// view and change none of them.
+#pragma once
+
+#include "game/layout.h"
+#include "game/table.h"
+#include "human/table_keys.h"
+#include "view/table_zoom.h"
+
+namespace kolvar {
+
+struct TableView {
+    const Table& table;
+    const TableGeometry& geometry;
+    const HandSelection& selection;
+    const TableScale& scale;
+
+    // The card the keys act on, while its outline is shown; else -1.
+    int selectedCard() const
+    {
+        return selection.shown && table.GameInProgress && selection.index < table.HumanCount
+                   ? selection.index
+                   : -1;
+    }
+};
+
+} // namespace kolvar
