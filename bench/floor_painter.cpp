@@ -3,15 +3,15 @@
 #include "floor_painter.h"
 
 #include "view/card_rendering.h"
-#include "view/form1.h"
+#include "view/table_surface.h"
 
 #include <QPainter>
 #include <cmath>
 
 namespace kolvar::bench {
 
-void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back,
-                     double scale)
+void PaintTableFloor(QImage& target, const Table& t, const TableGeometry& g, const QImage& sheet,
+                     const QImage& back, double scale)
 {
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -26,7 +26,6 @@ void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const 
             at(x, y), sheet,
             QRect(QPoint(card.width() * SheetColumn(f.Rank), card.height() * f.Suit), card));
     };
-    const TableGeometry& g = t.Geometry;
     for (int i = 0; i < t.HumanCount; ++i) {
         const Card& c = t.HumanHand[i];
         face(g.HumanSlotPos[c.Slot].X, g.HumanSlotPos[c.Slot].Y, c);

@@ -5,6 +5,7 @@
 // real redraw costs above this is the price of its structure.
 #pragma once
 
+#include "game/layout.h"
 #include "game/table.h"
 
 #include <QImage>
@@ -14,7 +15,7 @@ namespace kolvar::bench {
 // `sheet` (13 x 4 faces) and `back` (one card) are the card art at the
 // drawing scale `scale`, in the format of `target`; each card goes to the
 // device pixel nearest to its table position times the scale.
-void PaintTableFloor(QImage& target, const Table& t, const QImage& sheet, const QImage& back,
-                     double scale);
+void PaintTableFloor(QImage& target, const Table& t, const TableGeometry& g, const QImage& sheet,
+                     const QImage& back, double scale);
 
 } // namespace kolvar::bench

@@ -6,6 +6,7 @@
 // timing, the window gets back the same mid-game table and suit buttons and
 // works off its pending events, so every iteration plays the same move. And
 // the first deal of a fresh window, which makes the card art it shows.
+#include "settle.h"
 #include "tables.h"
 
 #include "computer/computer_turn.h"
@@ -41,8 +42,8 @@ struct MoveScene {
     }
 
     // The middle of the visible strip of the human's first card.
-    float humanCardX() const { return humanToMove.Geometry.HumanSlotPos[0].X + 17.5f; }
-    float humanCardY() const { return humanToMove.Geometry.HumanSlotPos[0].Y + 50.0f; }
+    int humanCardX() const { return window.geometry().HumanSlotPos[0].X + kCardWidth / 4; }
+    int humanCardY() const { return window.geometry().HumanSlotPos[0].Y + kCardHeight / 2; }
 
     void restore(const Table& t)
     {
@@ -112,13 +113,6 @@ BENCHMARK(BM_ComputerMove)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
-// Lets a window come up and do what it does once its first frame is shown.
-void settle()
-{
-    for (int round = 0; round < 3; ++round)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 // The first deal of a fresh window, shown and settled, from "Joc Nou" up to
 // the repainted window: the faces dealt are drawn on this first use (at zoom
 // 1 the shipped sheet is decoded; the back was drawn once the window was up).
@@ -133,7 +127,7 @@ void BM_FirstDeal(benchmark::State& state)
         state.PauseTiming();
         auto window = std::make_unique<Form1>();
         window->show();
-        settle();
+        Settle();
         state.ResumeTiming();
         window->JocNou_Click();
         window->surface().repaint();

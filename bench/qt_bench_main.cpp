@@ -2,10 +2,6 @@
 // given a single 1920 x 1080 screen through the platform's configuration
 // file, so that the main window opens at the size of a common desktop.
 // After the runs, the redraw is set against its floor.
-//
-// With no audio device, every sound cue makes Qt Multimedia warn "No audio
-// device detected"; those warnings are counted instead of printed, so that
-// they do not bury the report.
 #include "ratio_reporter.h"
 
 #include <QApplication>
@@ -23,17 +19,6 @@ namespace {
 constexpr const char* kScreenConfig =
     R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
     R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
-
-int audioWarnings = 0;
-QtMessageHandler defaultHandler = nullptr;
-
-void quietAudio(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message == QLatin1String("No audio device detected"))
-        ++audioWarnings;
-    else
-        defaultHandler(type, context, message);
-}
 
 // Writes the screen configuration to a fresh file and returns its path.
 std::string writeScreenConfig()
@@ -54,7 +39,6 @@ int main(int argc, char** argv)
 {
     const std::string config = writeScreenConfig();
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
-    defaultHandler = qInstallMessageHandler(quietAudio);
     QApplication app(argc, argv);
     std::remove(config.c_str());
     const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -69,9 +53,6 @@ int main(int argc, char** argv)
         reporter.times().ratioLine("redraw vs floor", "BM_RedrawTable", "BM_RedrawFloor");
     if (!ratio.empty())
         std::printf("%s\n", ratio.c_str());
-    if (audioWarnings > 0)
-        std::printf("(%d \"No audio device detected\" warnings from the sound cues not shown)\n",
-                    audioWarnings);
     benchmark::Shutdown();
     return 0;
 }

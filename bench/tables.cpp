@@ -1,14 +1,11 @@
 // Building the worst table for the redraw.
 #include "tables.h"
 
-#include "game/layout.h"
-
 namespace kolvar::bench {
 
-Table WorstTable(int clientWidth, int clientHeight)
+Table WorstTable()
 {
     Table t;
-    t.Geometry = LayOutTable(clientWidth, clientHeight);
     for (int i = 0; i < kHandCapacity; ++i) {
         t.HumanHand[i] = Card{BuiltFace(i), static_cast<int16_t>(i)};
         t.ComputerHand[i] = Card{BuiltFace((i + kHandCapacity) % kDeckSize), 0};

@@ -8,10 +8,10 @@
 namespace kolvar::bench {
 
 // The most the redraw ever has to draw: 21 face-up cards in the human's row,
-// 21 backs in the computer's, both cards of the pile and the stock, laid out
-// on a client area of the given size. No game deals this many cards, so the
+// 21 backs in the computer's, both cards of the pile and the stock,
+// wherever the table is laid out. No game deals this many cards, so the
 // table is built field by field rather than played to.
-Table WorstTable(int clientWidth, int clientHeight);
+Table WorstTable();
 
 // A sound table in the middle of a game, 14 cards in each hand, diamonds
 // named, the human to move. Laying the human's first card, the eight of

@@ -8,7 +8,7 @@
 #include "game/notation.h"
 #include "platform/picture_box.h"
 #include "view/card_rendering.h"
-#include "view/form1.h"
+#include "view/table_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,9 @@ namespace kolvar::bench {
 namespace {
 
 struct Scene {
-    Scene(QSize client, double scale)
-        : surface(nullptr, client, kTableColour), art(scale),
-          renderer(table, selection, surface, art)
+    Scene(QSize client, double s, const TableGeometry& laidOut)
+        : geometry(laidOut), scale{s, 1}, surface(nullptr, client, kTableColour),
+          renderer(view, surface)
     {
     }
 
@@ -28,24 +28,28 @@ struct Scene {
         renderer.RedrawTable();
         QImage floor(surface.image().size(), QImage::Format_RGB32);
         floor.fill(Qt::black);
-        PaintTableFloor(floor, table, art.sheet(), art.back(), art.scale());
+        PaintTableFloor(floor, table, geometry, renderer.art().sheet(), renderer.art().back(),
+                        scale.s());
         return {surface.image().copy(), floor};
     }
 
     Table table;
+    TableGeometry geometry;
     HandSelection selection;
+    TableScale scale;
+    TableView view{table, geometry, selection, scale};
     PictureBox surface;
-    CardArt art;
     CardRenderer renderer;
 };
 
 TEST(Floor, DrawsTheWorstTableExactlyAsTheRendererDoes)
 {
     for (double scale : {1.0, 1.5, 3.0}) {
-        Scene scene({1920, 1080}, scale);
-        scene.table = WorstTable(static_cast<int>(1920 / scale), static_cast<int>(1080 / scale));
+        Scene scene({1920, 1080}, scale,
+                    LayOutTable(static_cast<int>(1920 / scale), static_cast<int>(1080 / scale)));
+        scene.table = WorstTable();
         const auto [drawn, floor] = scene.bothPictures();
-        const TableGeometry& g = scene.table.Geometry;
+        const TableGeometry& g = scene.geometry;
         EXPECT_EQ(QColor(drawn.pixel(0, 0)), kTableColour);
         EXPECT_NE(QColor(drawn.pixel(static_cast<int>((g.StockX + 35) * scale),
                                      static_cast<int>((g.StockY + 50) * scale))),
@@ -57,8 +61,7 @@ TEST(Floor, DrawsTheWorstTableExactlyAsTheRendererDoes)
 TEST(Floor, DrawsTablesInPlayExactlyAsTheRendererDoes)
 {
     for (double scale : {1.0, 2.0}) {
-        Scene scene(QSize(1000, 700) * scale, scale);
-        scene.table.Geometry = LayOutTable(1000, 700);
+        Scene scene(QSize(1000, 700) * scale, scale, LayOutTable(1000, 700));
         for (const char* played : {"played=0", "played=1", "played=9"}) {
             std::string error;
             ASSERT_TRUE(ParseTable(std::string(kMidGame) + " " + played, scene.table, error))
@@ -73,8 +76,8 @@ TEST(Floor, DrawsCardsCutOffByASmallClientAsTheRendererDoes)
 {
     for (QSize client : {QSize(400, 700), QSize(1000, 600), QSize(300, 420)})
         for (double scale : {1.0, 1.25}) {
-            Scene scene(client, scale);
-            scene.table = WorstTable(client.width(), client.height());
+            Scene scene(client, scale, LayOutTable(client.width(), client.height()));
+            scene.table = WorstTable();
             const auto [drawn, floor] = scene.bothPictures();
             EXPECT_TRUE(drawn == floor) << client.width() << " x " << client.height();
         }

@@ -20,29 +20,28 @@ namespace {
 
 TEST(Tables, TheWorstTableFillsBothRowsAndThePile)
 {
-    const Table t = WorstTable(1920, 1080);
+    const Table t = WorstTable();
+    const TableGeometry g = LayOutTable(1920, 1080);
     EXPECT_EQ(t.HumanCount, kHandCapacity);
     EXPECT_EQ(t.ComputerCount, kHandCapacity);
     EXPECT_GE(t.PlayedCount, 2);
     for (int i = 0; i < kHandCapacity; ++i)
         EXPECT_EQ(t.HumanHand[i].Slot, i);
-    EXPECT_GT(t.Geometry.HumanSlotPos[kHandCapacity - 1].X + kCardWidth,
-              t.Geometry.HumanSlotPos[0].X);
-    EXPECT_LE(t.Geometry.HumanSlotPos[kHandCapacity - 1].X + kCardWidth, 1920);
+    EXPECT_LE(g.HumanSlotPos[kHandCapacity - 1].X + kCardWidth, 1920);
 }
 
 TEST(Tables, TheMidGameTableIsSoundAndItsMovesAreLays)
 {
     Table t;
-    t.Geometry = LayOutTable(1920, 1050);
+    const TableGeometry g = LayOutTable(1920, 1050);
     std::string error;
     ASSERT_TRUE(ParseTable(kMidGame, t, error)) << error;
     testing::FakeHost host;
     ShowCurrentSuit(t, host);
     ASSERT_EQ(CheckInvariants(t, host), "");
 
-    Form_MouseDown(t, host, t.Geometry.HumanSlotPos[0].X + 17.5f,
-                   t.Geometry.HumanSlotPos[0].Y + 50.0f);
+    Form_MouseDown(t, g, host, g.HumanSlotPos[0].X + kCardWidth / 4,
+                   g.HumanSlotPos[0].Y + kCardHeight / 2);
     EXPECT_EQ(t.HumanCount, 13);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(host.redraws, 1);
