@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -53,9 +54,14 @@ private:
 };
 
 struct AccessibleTable : ::testing::Test {
+    // The window shows the table at zoom 1, as designed: a card is 70 x 100.
     AccessibleTable()
     {
         w.setMessagePresenter([](const QString&, const QString&) {});
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.resize(1000, 650 + w.menuBar()->height());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.surface().size() == QSize(1000, 650); }));
     }
     void play(std::string_view line, int raisedSuit)
     {
@@ -99,6 +105,28 @@ TEST_F(AccessibleTable, TheHandThePileTheCountsAndTheStockAreNamedInTheGamesWord
     EXPECT_EQ(part(0)->child(2)->rect().width(), kCardWidth);
     EXPECT_EQ(table()->childAt(first.center().x(), first.center().y()), part(0));
     EXPECT_EQ(part(0)->childAt(first.center().x(), first.center().y()), part(0)->child(0));
+}
+
+// A resized window lays its table out again: the screen reader hears that
+// the parts moved, and finds each card where it is now drawn.
+TEST_F(AccessibleTable, AfterAResizeEachCardIsFoundWhereItIsNowDrawn)
+{
+    play("human=9h,Ac,Jd computer=Kc top=Ks", kSpades);
+    const QRect before = part(0)->child(0)->rect();
+    Heard::events().clear();
+    w.resize(700, 480);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
+    EXPECT_TRUE(Heard::has(QAccessible::LocationChanged, "Cartile tale"));
+    const QImage seen = w.surface().grab().toImage();
+    const QColor table(255, 192, 128);
+    for (int i = 0; i < 3; ++i) {
+        const QRect card = part(0)->child(i)->rect();
+        EXPECT_LT(card.height(), before.height()) << "a smaller table, smaller cards";
+        // The card's pixels begin at its rectangle's corner, on the table.
+        const QPoint corner = w.surface().mapFromGlobal(card.topLeft());
+        EXPECT_NE(QColor(seen.pixel(corner + QPoint(1, 1))), table) << i;
+        EXPECT_EQ(QColor(seen.pixel(corner + QPoint(1, -1))), table) << i;
+    }
 }
 
 TEST_F(AccessibleTable, TheSuitButtonsAreCheckBoxesNamedAfterTheirSuitsCheckedWhenRaised)

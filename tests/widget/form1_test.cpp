@@ -181,5 +181,21 @@ TEST(Form1Window, AClickOnASuitButtonAfterTheDealRaisesItOnScreen)
         EXPECT_EQ(lookShown(table.copy(buttonPlace(table.size(), s))), s == kHearts ? 1 : 0) << s;
 }
 
+// F11 puts the window full screen, the table laid out over the whole screen
+// under the menu bar, and F11 again gives the window back its size.
+TEST(Form1Window, F11PutsTheTableFullScreenAndBack)
+{
+    Shown w;
+    w.showNormal();
+    w.resize(700, 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
+    QTest::keyClick(&w.surface(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == w.screen()->size().width(); }));
+    EXPECT_EQ(w.surface().y() + w.surface().height(), w.screen()->size().height());
+    EXPECT_EQ(Drawn(w.surface()).size(), w.surface().size() * w.devicePixelRatioF());
+    QTest::keyClick(&w.surface(), Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
+}
+
 } // namespace
 } // namespace kolvar::testing
