@@ -27,19 +27,33 @@ QPoint nearestPixel(QPointF p)
 
 PictureBox::PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth,
                        qreal ratio)
-    : QWidget(parent), image_(QSizeF(QSizeF(clientSize) * ratio).toSize(), QImage::Format_RGB32),
+    : QWidget(parent), imageSize_(QSizeF(QSizeF(clientSize) * ratio).toSize()), ratio_(ratio),
       background_(background), border_(borderWidth)
 {
-    image_.setDevicePixelRatio(ratio);
-    image_.fill(background_);
     resize(clientSize + QSize(2 * border_, 2 * border_));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
 }
 
+QImage& PictureBox::image()
+{
+    if (blank_) {
+        if (image_.size() != imageSize_ || image_.devicePixelRatio() != ratio_) {
+            image_ = QImage(imageSize_, QImage::Format_RGB32);
+            image_.setDevicePixelRatio(ratio_);
+        }
+        image_.fill(background_);
+        blank_ = false;
+    }
+    return image_;
+}
+
 void PictureBox::setPicture(const QImage& picture)
 {
     image_ = picture.convertToFormat(QImage::Format_RGB32);
+    imageSize_ = image_.size();
+    ratio_ = image_.devicePixelRatio();
+    blank_ = false;
     resize(sizeHint());
     update();
 }
@@ -47,9 +61,8 @@ void PictureBox::setPicture(const QImage& picture)
 // The image's size in the box's pixels, a part pixel counted whole.
 QSize PictureBox::shownSize() const
 {
-    const qreal ratio = image_.devicePixelRatio();
-    return {static_cast<int>(std::ceil(image_.width() / ratio)),
-            static_cast<int>(std::ceil(image_.height() / ratio))};
+    return {static_cast<int>(std::ceil(imageSize_.width() / ratio_)),
+            static_cast<int>(std::ceil(imageSize_.height() / ratio_))};
 }
 
 QSize PictureBox::sizeHint() const
@@ -66,15 +79,16 @@ void PictureBox::setBorderWidth(int width)
 
 void PictureBox::resizeImage(QSize clientSize, qreal ratio)
 {
-    image_ = QImage(QSizeF(QSizeF(clientSize) * ratio).toSize(), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
-    image_.fill(background_);
+    imageSize_ = QSizeF(QSizeF(clientSize) * ratio).toSize();
+    ratio_ = ratio;
+    image_ = QImage();
+    blank_ = true;
     update();
 }
 
 void PictureBox::Clear()
 {
-    image_.fill(background_);
+    blank_ = true;
 }
 
 void PictureBox::Refresh()
@@ -125,7 +139,8 @@ void PictureBox::paintImage(QPainter& p, const QRect& dirty) const
 {
     const QTransform toDevice = p.deviceTransform();
     const QRect area = toDevice.mapRect(QRectF(dirty)).toAlignedRect();
-    const QRect shown(nearestPixel(toDevice.map(QPointF(border_, border_))), image_.size());
+    const QRect shown(nearestPixel(toDevice.map(QPointF(border_, border_))),
+                      blank_ ? QSize() : image_.size());
     p.save();
     p.setWorldTransform(toDevice.inverted()); // draw in device pixels
     for (const QRect& r : QRegion(area) - shown)

@@ -1,7 +1,9 @@
 // A picture box: a widget that keeps a persistent image of its client area.
 // Drawing goes into the image, Clear fills it with the background colour,
 // Refresh schedules a repaint, and the window system repaints from the image
-// whenever the box is uncovered. Hidden boxes keep their image as a copy
+// whenever the box is uncovered. A cleared image is only made (and filled)
+// once something is drawn into it: until then the box paints its background
+// straight onto the screen. Hidden boxes keep their image as a copy
 // source. The image may be held at a higher density than the box's logical
 // pixels (a device pixel ratio above 1, for a screen of high pixel density or
 // a zoomed table): it is then shown one image pixel per device pixel, from
@@ -27,8 +29,8 @@ public:
     PictureBox(QWidget* parent, QSize clientSize, QColor background, int borderWidth = 0,
                qreal ratio = 1);
 
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
+    // The image to draw into: made now if the box is blank.
+    QImage& image();
     QColor background() const { return background_; }
     int borderWidth() const { return border_; }
     // The frame's width; the box keeps its client area and grows or shrinks.
@@ -70,6 +72,9 @@ private:
     void paintFrame(QPainter& p) const;
 
     QImage image_;
+    QSize imageSize_; // in image pixels, also while blank
+    qreal ratio_ = 1;
+    bool blank_ = true; // all background: image_ is not to be shown
     QColor background_;
     int border_ = 0;
     int appearance_ = 0;

@@ -34,17 +34,21 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The window system's small sizes; menus and docks take the larger ones from
+// the icon theme.
+QIcon WindowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addPixmap(QPixmap(QString(":/icons/kolvar-%1.png").arg(size), "PNG"));
+    return icon;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
 {
     setWindowTitle("Have fun!!");
-    // The window system's small sizes; menus and docks take the larger ones
-    // from the icon theme. The sizes given spare reading each file up front.
-    QIcon icon;
-    for (int size : {16, 32, 64})
-        icon.addFile(QString(":/icons/kolvar-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
     buildMenus();
     Timer1.setInterval(kTimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -285,13 +289,17 @@ void Form1::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-// The card back is drawn once the table's first frame is on screen, so that
-// the window comes up without waiting for it.
+// The card back and the window's icon are made once the table's first frame
+// is on screen, so that the window comes up without waiting for them (the
+// first picture read makes Qt look through its image format plugins).
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == surface_ && event->type() == QEvent::Paint) {
         surface_->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { renderer_->art().back(); });
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(WindowIcon());
+            renderer_->art().back();
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -22,7 +22,10 @@ TEST(Form1Window, OpensAsTheScreenSizedTable)
     EXPECT_EQ(w.windowTitle(), "Have fun!!");
     EXPECT_EQ(w.size(), w.screen()->size());
     EXPECT_EQ(w.surface().image().size(), w.surface().size());
-    // The window manager shows the game's own icon.
+    // The window manager shows the game's own icon, given once the window
+    // is up.
+    w.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.windowIcon().isNull(); }));
     for (int size : {16, 32, 64}) {
         // Through a pixmap as the icon goes, whose premultiplied alpha rounds
         // its soft edge by the processor's own instructions.
