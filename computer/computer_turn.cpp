@@ -62,21 +62,21 @@ bool layByLadder(Table& t, Host& host)
 
 void Timer1_Timer(Table& t, Host& host)
 {
-    if (!t.GameInProgress || t.NestedMovesBlocked)
+    if (!t.GameInProgress || host.Moves().held())
         return;
     if (RaisedSuitButtons(host) == 0 || !t.ComputerToMove)
         return;
     if (elapsedSince(host.TickCount(), t.LastMoveTick) <= kComputerPauseMs)
         return;
-    {
-        const MoveGuard guard(t);
-        ComputerMove(t, host);
-    }
-    t.SuitPickOpen = false;
+    const MoveGuard guard(host.Moves());
+    ComputerMove(t, host);
 }
 
 void ComputerMove(Table& t, Host& host)
 {
+    // Once the computer moves, a suit is named: the buttons take no clicks
+    // until the human lays a seven.
+    t.SuitPickOpen = false;
     if (CannotAnswerLastJack(t, Side::Computer)) {
         EndGame(t, host, true);
         return;

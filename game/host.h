@@ -3,6 +3,8 @@
 // what the rules asked for and serves scripted ticks and random values.
 #pragma once
 
+#include "game/move_guard.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -26,6 +28,8 @@ public:
     virtual void SetSuitLook(int suit, SuitLookValue look) = 0;
     virtual void SetTimerEnabled(bool on) = 0;
     virtual void SetOptionsItemEnabled(bool on) = 0;
+    // Held while a move is handled, so that none starts inside it.
+    virtual MoveLock& Moves() = 0;
 };
 
 } // namespace kolvar

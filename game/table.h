@@ -53,12 +53,6 @@ struct Table {
     // a game has ended, the table takes no clicks and the computer no turn.
     bool GameInProgress = false;
 
-    // Set while a move (a click or a computer turn) is handled, so that no
-    // move starts inside it: a message box opened by the move runs its own
-    // event loop, and a timer tick that arrives there must not move (see
-    // move_guard.h).
-    bool NestedMovesBlocked = false;
-
     Face topCard() const { return {TopRank, TopSuit}; }
     Face prevCard() const { return {PrevRank, PrevSuit}; }
     void setTopCard(Face f)

@@ -13,9 +13,9 @@ namespace {
 
 // The table takes the human's clicks only in a game, on his turn, and never
 // inside another move (a message box that a move opened).
-bool takesClicks(const Table& t)
+bool takesClicks(const Table& t, Host& host)
 {
-    return t.GameInProgress && !t.NestedMovesBlocked && !t.ComputerToMove;
+    return t.GameInProgress && !host.Moves().held() && !t.ComputerToMove;
 }
 
 void layCard(Table& t, Host& host, int16_t index)
@@ -34,9 +34,9 @@ void layCard(Table& t, Host& host, int16_t index)
 
 void ClickStock(Table& t, Host& host)
 {
-    if (!takesClicks(t))
+    if (!takesClicks(t, host))
         return;
-    const MoveGuard guard(t);
+    const MoveGuard guard(host.Moves());
     if (CannotAnswerLastJack(t, Side::Human)) {
         EndGame(t, host, false);
         return;
@@ -47,9 +47,9 @@ void ClickStock(Table& t, Host& host)
 
 void ClickHandCard(Table& t, Host& host, int16_t index)
 {
-    if (!takesClicks(t))
+    if (!takesClicks(t, host))
         return;
-    const MoveGuard guard(t);
+    const MoveGuard guard(host.Moves());
     if (RaisedSuitButtons(host) == 0)
         host.ShowMessage(kPickSuitText, kPickSuitTitle);
     else

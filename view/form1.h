@@ -58,6 +58,7 @@ public:
     void SetSuitLook(int suit, SuitLookValue look) override;
     void SetTimerEnabled(bool on) override;
     void SetOptionsItemEnabled(bool on) override;
+    MoveLock& Moves() override { return moves_; }
 
     // The game's state and the window's parts, for the tests.
     Table& table() { return table_; }
@@ -115,6 +116,7 @@ private:
     TableScale scale_;
     const TableView view_{table_, geometry_, selection_, scale_};
     Options options_;
+    MoveLock moves_;
     RandomSource random_;
     SoundCues cues_;
     QTimer Timer1;

@@ -76,10 +76,11 @@ TEST_F(ComputerTurn, TheTickCountWrappingNeitherStallsNorHurriesTheComputer)
 TEST_F(ComputerTurn, NoTickMovesWhileAMoveRunsOrAfterTheGameEnded)
 {
     play("human=8d computer=9c,Kc top=Qc turn=computer", kClubs);
-    t.NestedMovesBlocked = true;
-    move();
-    EXPECT_EQ(t.ComputerCount, 2);
-    t.NestedMovesBlocked = false;
+    {
+        const MoveGuard running(host.moves);
+        move();
+        EXPECT_EQ(t.ComputerCount, 2);
+    }
     t.GameInProgress = false;
     move();
     EXPECT_EQ(t.ComputerCount, 2);

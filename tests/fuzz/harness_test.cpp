@@ -156,9 +156,19 @@ TEST(EventPlayer, TheCheckNamesABrokenRule)
                   s.table().HumanHand[0].face() = s.table().HumanHand[1];
               }).find("more than one place"),
               std::string::npos);
-    EXPECT_NE(played([](EventPlayer& s) { s.table().NestedMovesBlocked = true; }), "");
     EXPECT_NE(played([](EventPlayer& s) { s.host().timerEnabled = false; }), "");
     EXPECT_EQ(played([](EventPlayer&) {}), "");
+}
+
+TEST(EventPlayer, TheCheckNamesAMoveStillRunning)
+{
+    EventDecoder d(kDealNameTake.data(), kDealNameTake.size());
+    EventPlayer s(d);
+    Event e;
+    while (d.next(e))
+        s.apply(e);
+    const MoveGuard running(s.host().moves);
+    EXPECT_EQ(s.check(), "a move is still marked as running");
 }
 
 TEST(RunInput, ReportsNothingForASoundPlay)

@@ -49,6 +49,7 @@ public:
     void SetSuitLook(int suit, SuitLookValue look) override { looks.at(suit) = look; }
     void SetTimerEnabled(bool on) override { timerEnabled = on; }
     void SetOptionsItemEnabled(bool on) override { optionsItemEnabled = on; }
+    MoveLock& Moves() override { return moves; }
 
     // The suit whose button is raised, or -1 when none (or more than one) is.
     int raisedSuit() const
@@ -79,6 +80,7 @@ public:
     std::array<int, 4> looks{};
     bool timerEnabled = false;
     bool optionsItemEnabled = true;
+    MoveLock moves;
     // Runs while a message is "open", as the nested event loop of a real
     // message box would run timer ticks.
     std::function<void()> onMessage;

@@ -15,7 +15,7 @@ std::string CheckSession(const Table& t, const FakeHost& host)
 {
     if (auto e = CheckInvariants(t, host); !e.empty())
         return e;
-    if (t.NestedMovesBlocked)
+    if (host.moves.held())
         return "a move is still marked as running";
     if (t.GameInProgress != host.timerEnabled)
         return "the timer does not run exactly while a game is in progress";
