@@ -131,8 +131,9 @@ struct OnADesktop : ::testing::Test {
         press("F2");
         ASSERT_TRUE(lookUntil([](const SeenTable& t) {
             return t.hand.size() == 5 && t.handWhole && t.computerCards == 5;
-        })) << "no dealt table in "
-            << text(client());
+        })) << "no dealt table read at zoom "
+            << reader.scale().zoom << " in the table widget " << text(reader.table())
+            << " of the client " << text(client());
         nameSuit(seen.hand.front().Suit);
     }
 
@@ -341,13 +342,34 @@ TEST_F(OnAFullHdDesktop, RestoredAndResizedMidGameItShowsTheSameTableWholeAndPla
     }
 }
 
+// The window's minimum is the size at which the table takes zoom 0.5: a
+// table widget of 500 x 325.
+TEST_F(OnAFullHdDesktop, AskedSmallerThanItsMinimumItKeepsTheTableAtZoomOneHalf)
+{
+    ASSERT_TRUE(desktop->waitForClient(window, [&](QRect) { return desktop->isMaximized(window); }))
+        << "the window did not open maximized";
+    desktop->setMaximized(window, false);
+    ASSERT_TRUE(
+        desktop->waitForClient(window, [&](QRect) { return !desktop->isMaximized(window); }));
+    desktop->resize(window, {400, 250});
+    QRect seenClient;
+    ASSERT_TRUE(desktop->waitForClient(
+        window, [&](QRect c) { return c.width() == 500; }, 5000, &seenClient))
+        << "asked for 400 x 250, the client is " << text(seenClient);
+    dealAndOpen();
+    ASSERT_FALSE(HasFailure());
+    EXPECT_EQ(reader.table().size(), QSize(500, 325))
+        << "the table widget " << text(reader.table());
+    EXPECT_EQ(reader.scale().zoom, 0.5);
+    expectInsideTheWindow(seen, "at the minimum");
+    save("wm-minimum.png");
+}
+
 TEST_F(OnAFullHdDesktop, F11CoversThePanelAndF11AgainGivesItBack)
 {
     ASSERT_TRUE(desktop->waitForClient(window, [&](QRect) { return desktop->isMaximized(window); }))
         << "the window did not open maximized";
     const QRect maximized = client();
-    dealAndOpen();
-    ASSERT_FALSE(HasFailure());
 
     press("F11");
     QRect seenClient;
@@ -359,19 +381,21 @@ TEST_F(OnAFullHdDesktop, F11CoversThePanelAndF11AgainGivesItBack)
         5000, &seenClient))
         << "full screen left the client at " << text(seenClient);
     EXPECT_TRUE(desktop->states(window).contains("_NET_WM_STATE_FULLSCREEN"));
-    ASSERT_TRUE(lookUntil([](const SeenTable& t) { return t.hand.size() == 5 && t.handWhole; }))
-        << "no whole hand at full screen";
+    dealAndOpen();
+    ASSERT_FALSE(HasFailure());
     expectInsideTheWindow(seen, "full screen");
     EXPECT_NE(shot.pixel(desktop->panel().center()) & 0xFFFFFF, kPanelRgb)
         << "the panel still shows at full screen";
     save("wm-fullscreen.png");
 
+    const SeenTable before = seen;
     press("F11");
     ASSERT_TRUE(desktop->waitForClient(
         window, [&](QRect c) { return c == maximized; }, 5000, &seenClient))
         << "back from full screen the client is " << text(seenClient);
     EXPECT_FALSE(desktop->states(window).contains("_NET_WM_STATE_FULLSCREEN"));
-    ASSERT_TRUE(lookUntil([](const SeenTable& t) { return t.hand.size() == 5 && t.handWhole; }));
+    EXPECT_TRUE(lookUntil([&](const SeenTable& t) { return sameGame(t, before) && t.handWhole; }))
+        << "back from full screen the table reads " << text(seen.hand);
     EXPECT_EQ(shot.pixel(desktop->panel().center()) & 0xFFFFFF, kPanelRgb)
         << "the panel did not come back";
 }
