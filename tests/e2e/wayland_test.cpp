@@ -72,12 +72,12 @@ public:
     // Carries out a menu item's action ("Joc Nou", "Exit") through AT-SPI.
     bool press(const QString& item)
     {
-        QProcess helper;
-        helper.setProcessEnvironment(env_);
-        helper.setProcessChannelMode(QProcess::ForwardedChannels);
-        helper.start("/usr/bin/python3",
-                     {KOLVAR_ATSPI_PRESS, QString::number(game_.processId()), item});
-        return helper.waitForFinished(30000) && helper.exitCode() == 0;
+        QProcess chooser;
+        chooser.setProcessEnvironment(env_);
+        chooser.setProcessChannelMode(QProcess::ForwardedChannels);
+        chooser.start("/usr/bin/python3",
+                      {KOLVAR_ATSPI_PRESS, QString::number(game_.processId()), item});
+        return chooser.waitForFinished(30000) && chooser.exitCode() == 0;
     }
 
 private:
@@ -158,7 +158,7 @@ TEST_F(OnWeston, TheGameComesUpShowsItsTableAndExitsWithStatusZeroSilently)
     exitCleanly();
 }
 
-TEST_F(OnWeston, OpenedMaximizedTheDealtTableReadsAsTheGeneratorsArt)
+TEST_F(OnWeston, TheDealtTableFitsTheOutputAndReadsAsTheGeneratorsArt)
 {
     ASSERT_TRUE(tableShown()) << "no table on the output";
     ASSERT_TRUE(game->press("Joc Nou"));

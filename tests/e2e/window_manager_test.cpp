@@ -171,19 +171,19 @@ struct OnADesktop : ::testing::Test {
 void OnADesktop::expectInsideTheWindow(const SeenTable& t, const std::string& where)
 {
     const QRect area = client() & QRect({0, 0}, display->size());
-    std::vector<std::pair<std::string, QRect>> parts;
+    std::vector<std::pair<std::string, QRect>> shown;
     for (size_t i = 0; i < t.hand.size(); ++i)
-        parts.emplace_back("hand card " + std::to_string(i),
+        shown.emplace_back("hand card " + std::to_string(i),
                            reader.handCardRect(static_cast<int>(i)));
     for (int j = 0; j < t.computerCards; ++j)
-        parts.emplace_back("computer's card " + std::to_string(j), reader.computerCardRect(j));
+        shown.emplace_back("computer's card " + std::to_string(j), reader.computerCardRect(j));
     if (t.top)
-        parts.emplace_back("pile", reader.pileRect());
+        shown.emplace_back("pile", reader.pileRect());
     if (t.stockShown)
-        parts.emplace_back("stock", reader.stockRect());
+        shown.emplace_back("stock", reader.stockRect());
     for (int s = 0; s < kSuitCount; ++s)
-        parts.emplace_back("suit button " + std::to_string(s), t.suitButtons[s]);
-    for (const auto& [name, r] : parts)
+        shown.emplace_back("suit button " + std::to_string(s), t.suitButtons[s]);
+    for (const auto& [name, r] : shown)
         EXPECT_TRUE(!r.isEmpty() && area.contains(r))
             << where << ": " << name << " at " << text(r) << " is not inside " << text(area);
 }
@@ -262,11 +262,24 @@ struct OnAFullHdDesktop : OnADesktop {
     static void SetUpTestSuite() { startDesktop({1920, 1080}); }
 };
 
-TEST_F(OnAFullHdDesktop, TheDesktopReservesThePanelsStrip)
+TEST_F(OnAFullHdDesktop, TheDesktopReservesThePanelsStripAndMaximizesWindowsAboveIt)
 {
     EXPECT_EQ(desktop->workArea(), QRect(0, 0, 1920, 1032));
     EXPECT_EQ(display->clientGeometry(display->windows("^kolvar test panel$").value(0)),
               QRect(0, 1032, 1920, 48));
+    desktop->setMaximized(window, false);
+    ASSERT_TRUE(
+        desktop->waitForClient(window, [&](QRect) { return !desktop->isMaximized(window); }));
+    desktop->setMaximized(window, true);
+    QRect seenClient;
+    EXPECT_TRUE(desktop->waitForClient(
+        window,
+        [&](QRect c) {
+            return desktop->isMaximized(window) &&
+                   c.marginsAdded(desktop->frame(window)) == desktop->workArea();
+        },
+        5000, &seenClient))
+        << "maximized, the client is " << text(seenClient);
 }
 
 TEST_F(OnAFullHdDesktop, OpensMaximizedAndShowsItsWholeDealtHandAboveThePanel)
