@@ -12,6 +12,7 @@ packages=(
   libcanberra-pulse pulseaudio pulseaudio-utils
   at-spi2-core python3-pyatspi dbus
   xvfb xdotool imagemagick x11-utils
+  xfwm4 wmctrl weston qt6-wayland
   fonts-dejavu-core
 )
 

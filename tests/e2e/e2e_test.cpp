@@ -23,7 +23,8 @@ struct EndToEnd : GameTest {
     void SetUp() override
     {
         GameTest::SetUp();
-        ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot()); }, 5000))
+        const QRect client = display->clientGeometry(game->window());
+        ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot(), client); }, 5000))
             << "no table under a menu bar on screen";
     }
 
@@ -49,7 +50,7 @@ struct EndToEnd : GameTest {
         EXPECT_TRUE(WaitFor([&] { return !windowOpen(title); }, 3000)) << title.toStdString();
     }
 
-    TableReader reader{KOLVAR_ASSETS};
+    TableReader reader{KOLVAR_ASSETS, 1, GameZoom};
 };
 
 std::string text(const std::vector<Face>& cards)

@@ -40,8 +40,9 @@ struct OnScreens : ::testing::TestWithParam<Screen> {
             environment << "QT_SCALE_FACTOR=" + QString::number(screen.qtScale);
         game = std::make_unique<Game>(*display, KOLVAR_BINARY, environment);
         ASSERT_TRUE(game->started()) << "the main window did not appear";
-        reader = std::make_unique<TableReader>(KOLVAR_ASSETS, screen.qtScale);
-        ASSERT_TRUE(WaitFor([&] { return reader->locate(display->screenshot()); }, 5000))
+        reader = std::make_unique<TableReader>(KOLVAR_ASSETS, screen.qtScale, GameZoom);
+        const QRect client = display->clientGeometry(game->window());
+        ASSERT_TRUE(WaitFor([&] { return reader->locate(display->screenshot(), client); }, 5000))
             << "no table under a menu bar on screen";
     }
 

@@ -2,12 +2,15 @@
 #include "table_reader.h"
 
 #include "artwork/pixel_grid.h"
+#include "view/card_art.h"
 #include "view/card_rendering.h"
 #include "view/table_colour.h"
+#include "view/table_zoom.h"
 
 #include <QColor>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -36,7 +39,49 @@ bool samePixels(const QImage& expected, const QImage& seen, std::optional<QRgb> 
     return true;
 }
 
+bool isTable(const QImage& screen, QPoint at)
+{
+    return screen.rect().contains(at) && QColor(screen.pixel(at)) == kTableColour;
+}
+
+int nearest(double v)
+{
+    return static_cast<int>(std::floor(v + 0.5));
+}
+
+// The table's own whole pixels in `logical` pixels of the widget; the
+// epsilon keeps an exact quotient whole when the zoom is not a binary fraction.
+int tablePixels(int logical, double zoom)
+{
+    return static_cast<int>(std::floor(logical / zoom + 1e-9));
+}
+
 } // namespace
+
+double FittedZoom(int width, int height)
+{
+    return std::clamp(std::min(width / 1000.0, height / 650.0), 0.5, 4.0);
+}
+
+double GameZoom(int width, int height)
+{
+    return ChooseZoom(width, height);
+}
+
+ZoomRule FixedZoom(double zoom)
+{
+    return [zoom](int, int) { return zoom; };
+}
+
+int ReadScale::toDevice(int tablePosition) const
+{
+    return nearest(tablePosition * s());
+}
+
+int ReadScale::toLogical(int tablePosition) const
+{
+    return nearest(tablePosition * zoom);
+}
 
 QImage GeneratedSheet(double scale)
 {
@@ -44,42 +89,47 @@ QImage GeneratedSheet(double scale)
     QImage& sheet = sheets[scale];
     if (sheet.isNull()) {
         QTemporaryDir dir;
-        QProcess::execute(KOLVAR_ARTWORK, {"--scale", QString::number(scale), dir.path()});
+        // Every digit of the scale, so the art is drawn for exactly this one.
+        QProcess::execute(KOLVAR_ARTWORK, {"--scale", QString::number(scale, 'g', 17), dir.path()});
         sheet = QImage(dir.filePath("cards.png")).convertToFormat(QImage::Format_RGB32);
     }
     return sheet;
 }
 
-TableReader::TableReader(const QString& assetsDir, double ratio) : assets_(assetsDir)
+TableReader::TableReader(const QString& assetsDir, double ratio, ZoomRule zoom)
+    : assets_(assetsDir), zoomRule_(std::move(zoom))
 {
     scale_.ratio = ratio;
 }
 
-bool TableReader::locate(const QImage& screen)
+bool TableReader::locate(const QImage& screen, const QRect& client)
 {
     // The table starts under the menu bar, whose first row is not table colour.
-    for (int y = 1; y < screen.height(); ++y) {
-        if (QColor(screen.pixel(2, y)) == kTableColour) {
-            top_ = y;
-            const int w = std::lround(screen.width() / scale_.ratio);
-            const int h = std::lround((screen.height() - y) / scale_.ratio);
-            scale_.zoom = ChooseZoom(w, h);
-            const int tw = TablePixels(w, scale_.zoom), th = TablePixels(h, scale_.zoom);
-            layout_ = LayOutTable(tw, th);
-            buttons_ = PlaceSuitButtons(tw, th, kButtonWidth, kButtonHeight);
-            card_ = artwork::cardSize(scale_.s());
-            sheet_ = scale_.s() == 1
-                         ? QImage(assets_ + "/cards.png").convertToFormat(QImage::Format_RGB32)
-                         : GeneratedSheet(scale_.s());
-            return !sheet_.isNull();
-        }
-    }
-    return false;
+    const int x = client.left() + 2;
+    const int first = std::max(client.top(), 0);
+    const int last = std::min(client.bottom(), screen.height() - 1);
+    int y = first;
+    while (y <= last && !isTable(screen, {x, y}))
+        ++y;
+    if (y > last)
+        return false;
+    table_ = QRect(client.left(), y, client.width(), client.bottom() + 1 - y);
+    const int w = std::lround(table_.width() / scale_.ratio);
+    const int h = std::lround(table_.height() / scale_.ratio);
+    scale_.zoom = zoomRule_(w, h);
+    tableSize_ = QSize(tablePixels(w, scale_.zoom), tablePixels(h, scale_.zoom));
+    layout_ = LayOutTable(tableSize_.width(), tableSize_.height());
+    buttons_ =
+        PlaceSuitButtons(tableSize_.width(), tableSize_.height(), kButtonWidth, kButtonHeight);
+    card_ = artwork::cardSize(scale_.s());
+    sheet_ = scale_.s() == 1 ? QImage(assets_ + "/cards.png").convertToFormat(QImage::Format_RGB32)
+                             : GeneratedSheet(scale_.s());
+    return !sheet_.isNull();
 }
 
 QPoint TableReader::onScreen(int x, int y) const
 {
-    return {scale_.toDevice(x), scale_.toDevice(y) + top_};
+    return table_.topLeft() + QPoint(scale_.toDevice(x), scale_.toDevice(y));
 }
 
 QImage TableReader::region(const QImage& screen, QPoint at, QSize size) const
@@ -89,6 +139,8 @@ QImage TableReader::region(const QImage& screen, QPoint at, QSize size) const
 
 std::optional<Face> TableReader::identify(const QImage& screen, QPoint at, QRect part) const
 {
+    if (!screen.rect().contains(QRect(at + part.topLeft(), part.size())))
+        return std::nullopt;
     const QImage seen = region(screen, at + part.topLeft(), part.size());
     for (int i = 0; i < kDeckSize; ++i) {
         const Face f = BuiltFace(i);
@@ -106,9 +158,9 @@ int TableReader::stripWidth(const std::array<SlotPos, kHandCapacity>& row, int i
     return scale_.toDevice(row[i + 1].X) - scale_.toDevice(row[i].X);
 }
 
-SeenTable TableReader::read(const QImage& screen) const
+// Each card by the strip of it that shows, then the last one whole.
+void TableReader::readHand(const QImage& screen, SeenTable& seen) const
 {
-    SeenTable seen;
     const auto& hand = layout_.HumanSlotPos;
     for (int i = 0; i < kHandCapacity; ++i) {
         const int width = i + 1 < kHandCapacity ? stripWidth(hand, i) : card_.width() / 2;
@@ -118,6 +170,40 @@ SeenTable TableReader::read(const QImage& screen) const
             break;
         seen.hand.push_back(*card);
     }
+    if (!seen.hand.empty()) {
+        const SlotPos& last = hand[seen.hand.size() - 1];
+        seen.handWhole =
+            identify(screen, onScreen(last.X, last.Y), QRect({0, 0}, card_)) == seen.hand.back();
+    }
+}
+
+// A button's box runs from its corner to the table colour round it; its
+// raised bevel shows a white top edge.
+void TableReader::readSuitButtons(const QImage& screen, SeenTable& seen) const
+{
+    const int designed = scale_.toDevice(kButtonWidth);
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        const QPoint corner = buttonCorner(suit);
+        int w = 0, h = 0;
+        while (w < 2 * designed && !isTable(screen, corner + QPoint(w, 0)) &&
+               screen.rect().contains(corner + QPoint(w, 0)))
+            ++w;
+        while (h < 2 * designed && !isTable(screen, corner + QPoint(0, h)) &&
+               screen.rect().contains(corner + QPoint(0, h)))
+            ++h;
+        // Anything smaller than most of a button is not one.
+        if (w < designed * 3 / 4 || h < scale_.toDevice(kButtonHeight) * 3 / 4)
+            continue;
+        seen.suitButtons[suit] = QRect(corner, QSize(w, h));
+        if (QColor(screen.pixel(corner + QPoint(w / 2, 0))) == QColor(Qt::white))
+            seen.raisedSuit = seen.raisedSuit < 0 ? suit : -2;
+    }
+}
+
+SeenTable TableReader::read(const QImage& screen) const
+{
+    SeenTable seen;
+    readHand(screen, seen);
     const TableGeometry& g = layout_;
     const QPoint top = onScreen(g.TopCardX, g.TopCardY);
     const QPoint under = onScreen(g.PrevCardX, g.PrevCardY);
@@ -128,20 +214,19 @@ SeenTable TableReader::read(const QImage& screen) const
 
     // Every card back on the table is the same picture as the stock's.
     const int strip = scale_.toDevice(kCardWidth / 2) - 1;
-    const QImage stock = region(screen, onScreen(g.StockX, g.StockY), {strip, card_.height()});
-    seen.stockShown = QColor(stock.pixel(card_.width() / 7, card_.height() / 2)) != kTableColour;
-    for (int j = 0; j < kHandCapacity; ++j) {
-        const SlotPos& s = g.ComputerSlotPos[j];
-        if (!samePixels(region(screen, onScreen(s.X, s.Y), stock.size()), stock))
-            break;
-        ++seen.computerCards;
+    const QPoint stockAt = onScreen(g.StockX, g.StockY);
+    if (screen.rect().contains(QRect(stockAt, card_))) {
+        const QImage stock = region(screen, stockAt, {strip, card_.height()});
+        seen.stockShown =
+            QColor(stock.pixel(card_.width() / 7, card_.height() / 2)) != kTableColour;
+        for (int j = 0; j < kHandCapacity; ++j) {
+            const SlotPos& s = g.ComputerSlotPos[j];
+            if (!samePixels(region(screen, onScreen(s.X, s.Y), stock.size()), stock))
+                break;
+            ++seen.computerCards;
+        }
     }
-    for (int suit = 0; suit < kSuitCount; ++suit) {
-        // The raised bevel's light top edge.
-        const QPoint bevel = buttonCorner(suit) + QPoint(scale_.toDevice(kButtonWidth) / 2, 0);
-        if (QColor(screen.pixel(bevel)) == QColor(Qt::white))
-            seen.raisedSuit = seen.raisedSuit < 0 ? suit : -2;
-    }
+    readSuitButtons(screen, seen);
     return seen;
 }
 
@@ -156,12 +241,36 @@ QPoint TableReader::stock() const
     return onScreen(layout_.StockX, layout_.StockY) + QPoint(card_.width() / 2, card_.height() / 2);
 }
 
+QRect TableReader::handCardRect(int slot) const
+{
+    const SlotPos& s = layout_.HumanSlotPos[slot];
+    return QRect(onScreen(s.X, s.Y), card_);
+}
+
+QRect TableReader::computerCardRect(int slot) const
+{
+    const SlotPos& s = layout_.ComputerSlotPos[slot];
+    return QRect(onScreen(s.X, s.Y), card_);
+}
+
+QRect TableReader::pileRect() const
+{
+    const TableGeometry& g = layout_;
+    return QRect(onScreen(g.TopCardX, g.TopCardY), card_) |
+           QRect(onScreen(g.PrevCardX, g.PrevCardY), card_);
+}
+
+QRect TableReader::stockRect() const
+{
+    return QRect(onScreen(layout_.StockX, layout_.StockY), card_);
+}
+
 // The buttons stand z times as far from the table's corner as the rules
 // place them; the screen shows a logical pixel as `ratio` device pixels.
 QPoint TableReader::buttonCorner(int suit) const
 {
     const QPoint logical(scale_.toLogical(buttons_.left), scale_.toLogical(buttons_.top[suit]));
-    return (QPointF(logical) * scale_.ratio).toPoint() + QPoint(0, top_);
+    return (QPointF(logical) * scale_.ratio).toPoint() + table_.topLeft();
 }
 
 QPoint TableReader::suitButton(int suit) const

@@ -172,8 +172,9 @@ void expectPlainBoxClosedByItsButton(WindowsOnScreen& test, const QString& title
 
 TEST_F(WindowsOnScreen, TheReminderToPickASuitHasOneButtonAndNoIcon)
 {
-    TableReader reader(KOLVAR_ASSETS);
-    ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot()); }, 5000));
+    TableReader reader(KOLVAR_ASSETS, 1, GameZoom);
+    const QRect client = display->clientGeometry(game->window());
+    ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot(), client); }, 5000));
     display->key("F2");
     ASSERT_TRUE(WaitFor([&] { return reader.read(display->screenshot()).hand.size() == 5; }, 5000));
     display->click(reader.handCard(0)); // no suit named yet

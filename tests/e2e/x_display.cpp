@@ -99,6 +99,31 @@ QString XDisplay::focused() const
     return run("xdotool", {"getwindowfocus"}).trimmed();
 }
 
+QRect XDisplay::clientGeometry(const QString& window) const
+{
+    // xwininfo gives the absolute place of the window itself, not its frame's.
+    const QString info = run("xwininfo", {"-id", window});
+    auto field = [&](const QString& label) {
+        const int at = info.indexOf(label);
+        return at < 0 ? -1 : info.mid(at + label.size()).section('\n', 0, 0).trimmed().toInt();
+    };
+    const QRect r(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
+                  field("Height:"));
+    return info.contains("IsViewable") ? r : QRect();
+}
+
+QString XDisplay::property(const QString& window, const QString& name) const
+{
+    const QStringList target = window == "root" ? QStringList{"-root"} : QStringList{"-id", window};
+    const QString line = run("xprop", target + QStringList{"-notype", name}).trimmed();
+    const int at = line.indexOf(" = ");
+    if (at >= 0)
+        return line.mid(at + 3);
+    // Window properties print as "NAME: window id # 0x..." instead.
+    const int id = line.indexOf("window id # ");
+    return id >= 0 ? line.mid(id + 12) : QString();
+}
+
 Game::Game(const XDisplay& display, const QString& executable, const QStringList& environment)
     : display_(display), process_(std::make_unique<QProcess>())
 {

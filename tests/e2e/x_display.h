@@ -33,6 +33,12 @@ public:
     void focus(const QString& window) const;
     // The window that has the keyboard focus.
     QString focused() const;
+    // A window's client area on the screen, inside any frame that a window
+    // manager puts round it; empty when there is no such window.
+    QRect clientGeometry(const QString& window) const;
+    // A property of a window ("root": the root window) as xprop prints its
+    // value, e.g. "0, 0, 1920, 1032"; empty when the window does not have it.
+    QString property(const QString& window, const QString& name) const;
 
 private:
     std::unique_ptr<QProcess> xvfb_;
