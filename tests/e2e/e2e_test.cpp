@@ -50,7 +50,7 @@ struct EndToEnd : GameTest {
         EXPECT_TRUE(WaitFor([&] { return !windowOpen(title); }, 3000)) << title.toStdString();
     }
 
-    TableReader reader{KOLVAR_ASSETS, 1, GameZoom};
+    TableReader reader{KOLVAR_ASSETS};
 };
 
 std::string text(const std::vector<Face>& cards)

@@ -5,7 +5,6 @@
 #include "view/card_art.h"
 #include "view/card_rendering.h"
 #include "view/table_colour.h"
-#include "view/table_zoom.h"
 
 #include <QColor>
 #include <QProcess>
@@ -61,11 +60,6 @@ int tablePixels(int logical, double zoom)
 double FittedZoom(int width, int height)
 {
     return std::clamp(std::min(width / 1000.0, height / 650.0), 0.5, 4.0);
-}
-
-double GameZoom(int width, int height)
-{
-    return ChooseZoom(width, height);
 }
 
 ZoomRule FixedZoom(double zoom)

@@ -41,8 +41,6 @@ using ZoomRule = std::function<double(int width, int height)>;
 // The table fitted to the widget: min(width / 1000, height / 650), kept
 // within 0.5 and 4.
 double FittedZoom(int width, int height);
-// The zoom the game's own view code chooses (view/table_zoom.h).
-double GameZoom(int width, int height);
 // One zoom for every size, as KOLVAR_ZOOM sets it.
 ZoomRule FixedZoom(double zoom);
 

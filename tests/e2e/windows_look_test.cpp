@@ -172,7 +172,7 @@ void expectPlainBoxClosedByItsButton(WindowsOnScreen& test, const QString& title
 
 TEST_F(WindowsOnScreen, TheReminderToPickASuitHasOneButtonAndNoIcon)
 {
-    TableReader reader(KOLVAR_ASSETS, 1, GameZoom);
+    TableReader reader(KOLVAR_ASSETS);
     const QRect client = display->clientGeometry(game->window());
     ASSERT_TRUE(WaitFor([&] { return reader.locate(display->screenshot(), client); }, 5000));
     display->key("F2");
