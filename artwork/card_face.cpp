@@ -49,9 +49,9 @@ void drawCardFace(QPainter& p, int rank, Suit suit)
     p.setRenderHint(QPainter::Antialiasing, true);
     drawBorder(p);
 
-    if (rank >= kSheetJack)
+    if (rank == kJack || rank == kQueen || rank == kKing)
         drawCourtPanel(p, rank, suit);
-    else if (rank == kSheetAce)
+    else if (rank == kAce)
         drawAce(p, suit);
     else
         for (const PipPlace& pip : pipPlaces(rank))
@@ -64,10 +64,22 @@ void drawCardFace(QPainter& p, int rank, Suit suit)
     p.restore();
 }
 
+int SheetColumn(int rank)
+{
+    if (rank == kAce)
+        return 0;
+    return rank < kAce ? rank - 1 : rank - 2;
+}
+
+int SheetRank(int column)
+{
+    return column == 0 ? kAce : column < kAce - 1 ? column + 1 : column + 2;
+}
+
 QSize sheetSize(qreal scale)
 {
     const QSize card = cardSize(scale);
-    return {kSheetKing * card.width() + 1, kSuitCount * card.height() + 1};
+    return {kSheetColumns * card.width() + 1, kSuitCount * card.height() + 1};
 }
 
 QImage emptySheet(qreal scale)
@@ -83,19 +95,19 @@ QImage renderCardSheet(qreal scale)
 {
     QImage sheet = emptySheet(scale);
     for (int row = 0; row < kSuitCount; ++row)
-        for (int column = 0; column < kSheetKing; ++column)
-            drawSheetCell(sheet, column, static_cast<Suit>(row), scale);
+        for (int column = 0; column < kSheetColumns; ++column)
+            drawSheetCell(sheet, SheetRank(column), static_cast<Suit>(row), scale);
     return sheet;
 }
 
-void drawSheetCell(QImage& sheet, int column, Suit suit, qreal scale)
+void drawSheetCell(QImage& sheet, int rank, Suit suit, qreal scale)
 {
     const QSize card = cardSize(scale);
     QPainter p(&sheet);
-    p.translate(column * card.width(), suit * card.height());
+    p.translate(SheetColumn(rank) * card.width(), suit * card.height());
     p.setClipRect(QRect(QPoint(0, 0), card));
     scaleDesignTo(p, QSizeF(kCardWidth, kCardHeight), card);
-    drawCardFace(p, column + 1, suit);
+    drawCardFace(p, rank, suit);
 }
 
 } // namespace kolvar::artwork

@@ -40,7 +40,7 @@ constexpr qreal kShoulderY = 29; // where the shoulders meet the neck
 
 void drawBackHair(QPainter& p, int rank)
 {
-    if (rank != kSheetQueen)
+    if (rank != kQueen)
         return;
     // Long hair falling behind the head onto the shoulders.
     QPainterPath hair;
@@ -119,7 +119,7 @@ void drawGoldCollar(QPainter& p, int rank)
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
     p.drawPolygon(collar);
-    if (rank == kSheetQueen) {
+    if (rank == kQueen) {
         p.setBrush(kRoyalBlue);
         for (int i = -2; i <= 2; ++i)
             p.drawEllipse(QPointF(kMid + i * 1.9, y + 1.4 - 0.3 * i * i), 0.9, 0.9);
@@ -129,7 +129,7 @@ void drawGoldCollar(QPainter& p, int rank)
 void drawDress(QPainter& p, int rank, Suit suit)
 {
     drawRobe(p, suit);
-    if (rank == kSheetKing)
+    if (rank == kKing)
         drawErmine(p);
     else
         drawGoldCollar(p, rank);
@@ -274,7 +274,7 @@ void drawFace(QPainter& p, int rank)
     p.setPen(Qt::NoPen);
     p.setBrush(kHairBrown);
     p.drawPath(fringe);
-    if (rank == kSheetKing)
+    if (rank == kKing)
         drawBeard(p);
 
     p.setPen(Qt::NoPen);
@@ -282,7 +282,7 @@ void drawFace(QPainter& p, int rank)
     p.drawEllipse(QPointF(c.x() - 2.2, c.y() - 0.2), 0.75, 0.75);
     p.drawEllipse(QPointF(c.x() + 2.2, c.y() - 0.2), 0.75, 0.75);
     p.setBrush(kSuitRed);
-    if (rank == kSheetKing)
+    if (rank == kKing)
         p.drawRect(QRectF(c.x() - 1.3, c.y() + 3.3, 2.6, 0.9));
     else
         p.drawEllipse(QPointF(c.x(), c.y() + 3.4), 1.4, 0.7);
@@ -294,9 +294,9 @@ void drawFace(QPainter& p, int rank)
 void drawHeadgear(QPainter& p, int rank, Suit suit)
 {
     const QColor jewel = isRed(suit) ? kRoyalBlue : kSuitRed;
-    if (rank == kSheetKing)
+    if (rank == kKing)
         drawCrown(p, jewel);
-    else if (rank == kSheetQueen)
+    else if (rank == kQueen)
         drawTiara(p, jewel);
     else
         drawCap(p, suit);
@@ -308,9 +308,9 @@ void drawHeldObject(QPainter& p, int rank, Suit suit)
 {
     const qreal x = kHalfW - 3.5;
     const QPointF hand(x, kShoulderY + 6);
-    if (rank == kSheetKing)
+    if (rank == kKing)
         drawSceptre(p, x);
-    else if (rank == kSheetQueen)
+    else if (rank == kQueen)
         drawFlower(p, x, hand, suit);
     else
         drawHalberd(p, x);

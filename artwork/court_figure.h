@@ -7,7 +7,7 @@ class QPainter;
 
 namespace kolvar::artwork {
 
-// Draws the panel of a court card of the given rank (kSheetJack, kSheetQueen, kSheetKing)
+// Draws the panel of a court card of the given rank (kJack, kQueen, kKing)
 // onto a card whose top-left corner is the painter's origin: a framed cream
 // panel holding a double-headed figure robed in the suit's colour, with the
 // rank letter and a pip in the panel's corner.

@@ -6,6 +6,7 @@
 
 #include "artwork/pixel_grid.h"
 #include "artwork/rank_outlines.h"
+#include "game/card.h"
 
 #include <QTransform>
 
@@ -20,13 +21,13 @@ constexpr qreal kCondense = 0.86; // horizontal narrowing of every index
 QString rankText(int rank)
 {
     switch (rank) {
-    case kSheetAce:
+    case kAce:
         return QStringLiteral("A");
-    case kSheetJack:
+    case kJack:
         return QStringLiteral("J");
-    case kSheetQueen:
+    case kQueen:
         return QStringLiteral("Q");
-    case kSheetKing:
+    case kKing:
         return QStringLiteral("K");
     default:
         return QString::number(rank);

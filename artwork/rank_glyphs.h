@@ -11,13 +11,8 @@ class QPainter;
 
 namespace kolvar::artwork {
 
-// The ranks of the artwork are those of the card sheet's columns, 1 (ace) to
-// 13 (king), not the game's rank codes.
-inline constexpr int kSheetAce = 1;
-inline constexpr int kSheetJack = 11;
-inline constexpr int kSheetQueen = 12;
-inline constexpr int kSheetKing = 13;
-
+// The letters of a rank, by the game's rank codes (game/card.h): "A",
+// "2" ... "10", "J", "Q", "K".
 QString rankText(int rank);
 
 // The outline of `text` whose capital letters are `capHeight` tall, standing

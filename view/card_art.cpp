@@ -22,18 +22,11 @@ bool shipped(double scale)
 
 } // namespace
 
-int SheetColumn(int16_t rank)
-{
-    if (rank == kAce)
-        return 0;
-    return rank < kAce ? rank - 1 : rank - 2;
-}
-
 CardArt::CardArt(double scale) : scale_(scale), cardSize_(artwork::cardSize(scale)) {}
 
 QPoint CardArt::face(int16_t rank, int16_t suit)
 {
-    const int column = SheetColumn(rank);
+    const int column = artwork::SheetColumn(rank);
     const QPoint cell(column * cardSize_.width(), suit * cardSize_.height());
     if (shipped(scale_)) {
         if (sheet_.isNull())
@@ -42,11 +35,11 @@ QPoint CardArt::face(int16_t rank, int16_t suit)
     }
     if (sheet_.isNull())
         sheet_ = artwork::emptySheet(scale_);
-    if (suit < 0 || suit >= kSuitCount || column < 0 || column >= kSheetColumns)
+    if (suit < 0 || suit >= kSuitCount || column < 0 || column >= artwork::kSheetColumns)
         return cell;
-    bool& drawn = drawn_[suit * kSheetColumns + column];
+    bool& drawn = drawn_[suit * artwork::kSheetColumns + column];
     if (!drawn)
-        artwork::drawSheetCell(sheet_, column, static_cast<Suit>(suit), scale_);
+        artwork::drawSheetCell(sheet_, rank, static_cast<Suit>(suit), scale_);
     drawn = true;
     return cell;
 }

@@ -10,16 +10,13 @@
 // once its first frame is up); so the window comes up as fast at any scale.
 #pragma once
 
+#include "artwork/card_face.h"
+
 #include <QImage>
 #include <array>
 #include <cstdint>
 
 namespace kolvar {
-
-// The sheet column of a rank: the ace first, then 2 .. 10, jack, queen, king.
-int SheetColumn(int16_t rank);
-
-inline constexpr int kSheetColumns = 13;
 
 // The face of a suit button at scale s, round(35 s) x round(34 s) device
 // pixels: the shipped icon at 1.
@@ -46,7 +43,7 @@ private:
     double scale_;
     QSize cardSize_;
     QImage sheet_;                                // Picture1, filled cell by cell
-    std::array<bool, kSheetColumns * 4> drawn_{}; // the cells drawn so far
+    std::array<bool, artwork::kSheetColumns * 4> drawn_{}; // the cells drawn so far
     QImage back_;                                 // Picture2, stretched to card size
 };
 

@@ -138,7 +138,7 @@ std::optional<Face> TableReader::identify(const QImage& screen, QPoint at, QRect
     const QImage seen = region(screen, at + part.topLeft(), part.size());
     for (int i = 0; i < kDeckSize; ++i) {
         const Face f = BuiltFace(i);
-        const QPoint cell(card_.width() * SheetColumn(f.Rank), card_.height() * f.Suit);
+        const QPoint cell(card_.width() * artwork::SheetColumn(f.Rank), card_.height() * f.Suit);
         const QImage expected = sheet_.copy(QRect(cell + part.topLeft(), part.size()));
         if (samePixels(expected, seen, kSelectionOutline.rgb()))
             return f;

@@ -28,7 +28,7 @@ inline QImage cardBack()
 // The sheet's cell for a card.
 inline QImage cell(int16_t rank, int16_t suit)
 {
-    return sheet().copy(kCardWidth * SheetColumn(rank), kCardHeight * suit, kCardWidth,
+    return sheet().copy(kCardWidth * artwork::SheetColumn(rank), kCardHeight * suit, kCardWidth,
                         kCardHeight);
 }
 
@@ -48,7 +48,7 @@ inline QImage generatedCell(int16_t rank, int16_t suit, double scale)
 {
     const QSize card = artwork::cardSize(scale);
     return generatedSheet(scale).copy(
-        QRect(QPoint(card.width() * SheetColumn(rank), card.height() * suit), card));
+        QRect(QPoint(card.width() * artwork::SheetColumn(rank), card.height() * suit), card));
 }
 
 // Where a table position lands on the device at scale s: the nearest pixel.
