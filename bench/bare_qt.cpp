@@ -2,7 +2,7 @@
 // game's window. A main window with a menu bar, the size of the screen,
 // whose client area is painted in the table colour, and nothing else: no
 // pictures, no sounds, no timer.
-#include "view/table_colour.h"
+#include "ui/table_colour.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -5,12 +5,12 @@
 // The clock starts just before the fork. The watcher then asks the X server,
 // about every millisecond, for the one pixel at (X, Y) of the root window
 // (default: the middle of the screen) until it shows the table colour
-// (view/table_colour.h), which the game's window shows only once it is mapped
+// (ui/table_colour.h), which the game's window shows only once it is mapped
 // and painted. Meanwhile it notes the first top-level window mapped. It
 // prints one line, "PID MAPPED_MS PAINTED_MS", and exits, leaving the
 // program running for the caller to measure and end; on a time-out it ends
 // the program and fails. The program's output goes to FILE (default: none).
-#include "view/table_colour.h"
+#include "ui/table_colour.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -1,6 +1,8 @@
 // The options window's controls and its unload.
 #include "ui/form2.h"
 
+#include "ui/table_colour.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 
@@ -8,7 +10,7 @@ namespace kolvar {
 namespace {
 
 const QColor kWindowColour(192, 192, 255);
-const QColor kBoxColour(255, 192, 128);
+const QColor kBoxColour = QColor::fromRgb(kTableRgb); // the table's own
 
 // Fills a widget's background with `colour`. A check box, like every button,
 // fills its background from the Button role, and styles draw its tick's frame

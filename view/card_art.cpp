@@ -5,7 +5,7 @@
 #include "artwork/card_back.h"
 #include "artwork/card_face.h"
 #include "artwork/pixel_grid.h"
-#include "artwork/suit_buttons.h"
+#include "artwork/suit_faces.h"
 #include "game/card.h"
 #include "platform/blit.h"
 
@@ -63,7 +63,7 @@ QImage SuitButtonFace(int suit, double scale)
 {
     if (shipped(scale))
         return QImage(kSuitIcons[suit]).convertToFormat(QImage::Format_RGB32);
-    return artwork::renderSuitButton(static_cast<Suit>(suit), scale);
+    return artwork::renderSuitFace(static_cast<Suit>(suit), scale);
 }
 
 } // namespace kolvar

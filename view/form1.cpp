@@ -46,7 +46,7 @@ QIcon WindowIcon()
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent), cues_(options_)
+Form1::Form1(QWidget* parent) : QMainWindow(parent), cuePlayer_(options_)
 {
     setWindowTitle("Have fun!!");
     buildMenus();
@@ -196,7 +196,7 @@ void Form1::JocNou_Click()
 {
     // The first game's cues find the sound server ready; the window came up
     // without waiting for it.
-    cues_.prepare();
+    cuePlayer_.prepare();
     selection_.index = 0; // the first card of the new hand
     kolvar::JocNou_Click(table_, options_, *this);
 }
@@ -344,7 +344,7 @@ void Form1::ShowMessage(std::string_view message, std::string_view title)
 
 void Form1::PlaySoundCue(std::string_view file)
 {
-    cues_.PlaySoundCue(file);
+    cuePlayer_.PlaySoundCue(file);
 }
 
 int32_t Form1::TickCount()

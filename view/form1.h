@@ -16,7 +16,7 @@
 #include "game/table.h"
 #include "human/table_keys.h"
 #include "platform/random_source.h"
-#include "ui/sound_cues.h"
+#include "ui/cue_player.h"
 #include "view/card_rendering.h"
 #include "view/table_surface.h"
 #include "view/table_view.h"
@@ -74,7 +74,7 @@ public:
     CardArt& art() { return renderer_->art(); }
     const TableScale& tableScale() const { return scale_; }
     QTimer& timer() { return Timer1; }
-    SoundCues& soundCues() { return cues_; }
+    CuePlayer& cuePlayer() { return cuePlayer_; }
     Form2* optionsWindow() const;
     Form3* rulesWindow() const;
     // Replaces the modal message box, so that tests can answer it.
@@ -118,7 +118,7 @@ private:
     Options options_;
     MoveLock moves_;
     RandomSource random_;
-    SoundCues cues_;
+    CuePlayer cuePlayer_;
     QTimer Timer1;
     QTimer crispArt_; // single shot, after the last resize
     std::optional<double> zoomOverride_;

@@ -5,9 +5,9 @@
 // accessible table reads what it shows through its view.
 #pragma once
 
-#include "artwork/suit_buttons.h"
+#include "artwork/suit_faces.h"
 #include "platform/picture_box.h"
-#include "view/table_colour.h"
+#include "ui/table_colour.h"
 #include "view/table_view.h"
 
 #include <QColor>
@@ -20,8 +20,8 @@ inline const QColor kTableColour = QColor::fromRgb(kTableRgb);
 // A suit button on the table: the suit's face in a frame of two rings, each
 // a table pixel wide.
 inline constexpr int kSuitButtonRings = 2;
-inline constexpr int kSuitButtonWidth = artwork::kButtonWidth + 2 * kSuitButtonRings;
-inline constexpr int kSuitButtonHeight = artwork::kButtonHeight + 2 * kSuitButtonRings;
+inline constexpr int kSuitButtonWidth = artwork::kSuitFaceWidth + 2 * kSuitButtonRings;
+inline constexpr int kSuitButtonHeight = artwork::kSuitFaceHeight + 2 * kSuitButtonRings;
 
 class TableSurface : public PictureBox {
     Q_OBJECT

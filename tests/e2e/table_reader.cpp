@@ -4,7 +4,7 @@
 #include "artwork/pixel_grid.h"
 #include "view/card_art.h"
 #include "view/card_rendering.h"
-#include "view/table_colour.h"
+#include "view/table_surface.h"
 
 #include <QColor>
 #include <QProcess>
@@ -15,9 +15,6 @@
 
 namespace kolvar::e2e {
 namespace {
-
-const QColor kTableColour = QColor::fromRgb(kTableRgb);
-constexpr int kButtonWidth = 39, kButtonHeight = 38;
 
 // Pixel for pixel; QImage's own == also compares colour spaces, and a
 // screenshot's differs from the sheet's. Pixels of `seen` in the colour
@@ -114,7 +111,7 @@ bool TableReader::locate(const QImage& screen, const QRect& client)
     tableSize_ = QSize(tablePixels(w, scale_.zoom), tablePixels(h, scale_.zoom));
     layout_ = LayOutTable(tableSize_.width(), tableSize_.height());
     buttons_ =
-        PlaceSuitButtons(tableSize_.width(), tableSize_.height(), kButtonWidth, kButtonHeight);
+        PlaceSuitButtons(tableSize_.width(), tableSize_.height(), kSuitButtonWidth, kSuitButtonHeight);
     card_ = artwork::cardSize(scale_.s());
     sheet_ = scale_.s() == 1 ? QImage(assets_ + "/cards.png").convertToFormat(QImage::Format_RGB32)
                              : GeneratedSheet(scale_.s());
@@ -175,7 +172,7 @@ void TableReader::readHand(const QImage& screen, SeenTable& seen) const
 // raised bevel shows a white top edge.
 void TableReader::readSuitButtons(const QImage& screen, SeenTable& seen) const
 {
-    const int designed = scale_.toDevice(kButtonWidth);
+    const int designed = scale_.toDevice(kSuitButtonWidth);
     for (int suit = 0; suit < kSuitCount; ++suit) {
         const QPoint corner = buttonCorner(suit);
         int w = 0, h = 0;
@@ -186,7 +183,7 @@ void TableReader::readSuitButtons(const QImage& screen, SeenTable& seen) const
                screen.rect().contains(corner + QPoint(0, h)))
             ++h;
         // Anything smaller than most of a button is not one.
-        if (w < designed * 3 / 4 || h < scale_.toDevice(kButtonHeight) * 3 / 4)
+        if (w < designed * 3 / 4 || h < scale_.toDevice(kSuitButtonHeight) * 3 / 4)
             continue;
         seen.suitButtons[suit] = QRect(corner, QSize(w, h));
         if (QColor(screen.pixel(corner + QPoint(w / 2, 0))) == QColor(Qt::white))
@@ -270,7 +267,7 @@ QPoint TableReader::buttonCorner(int suit) const
 QPoint TableReader::suitButton(int suit) const
 {
     return buttonCorner(suit) +
-           QPoint(scale_.toDevice(kButtonWidth) / 2, scale_.toDevice(kButtonHeight) / 2);
+           QPoint(scale_.toDevice(kSuitButtonWidth) / 2, scale_.toDevice(kSuitButtonHeight) / 2);
 }
 
 } // namespace kolvar::e2e

@@ -6,7 +6,7 @@
 #include "game/cues.h"
 #include "platform/wave_player.h"
 #include "pulse_server.h"
-#include "ui/sound_cues.h"
+#include "ui/cue_player.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -90,7 +90,7 @@ struct RealSound : ::testing::Test {
 
     PulseServer server;
     Options options;
-    SoundCues cues{options};
+    CuePlayer cues{options};
     std::vector<Burst> bursts;
 };
 

@@ -2,7 +2,7 @@
 // game ships with, and at every scale the sheet's layout, a border one
 // device pixel wide, and corner indexes that stand sharp and tell the cards
 // apart in the strip a row of cards leaves showing.
-#include "artwork/suit_buttons.h"
+#include "artwork/suit_faces.h"
 #include "drawn.h"
 #include "pictures.h"
 #include "platform/blit.h"
@@ -28,7 +28,7 @@ TEST(Artwork, AtScaleOneTheGeneratorDrawsThePicturesTheGameShipsWith)
     EXPECT_TRUE(Same(generatedSheet(1), sheet()));
     EXPECT_TRUE(Same(artwork::renderCardBack(1), cardBack()));
     for (int s = 0; s < kSuitCount; ++s)
-        EXPECT_TRUE(Same(artwork::renderSuitButton(static_cast<Suit>(s), 1), QImage(kSuitIcons[s])))
+        EXPECT_TRUE(Same(artwork::renderSuitFace(static_cast<Suit>(s), 1), QImage(kSuitIcons[s])))
             << s;
     // The back as the table has always shown it: its 96 rows stretched to 100.
     QImage stretched(kCardWidth, kCardHeight, QImage::Format_RGB32);
@@ -50,7 +50,7 @@ TEST(Artwork, EveryScaleKeepsTheLayoutOfThePictures)
                   QSize(card.width(), artwork::deviceLength(96, s)))
             << s;
         EXPECT_EQ(artwork::renderTableBack(s).size(), card) << s;
-        EXPECT_EQ(artwork::renderSuitButton(kHearts, s).size(),
+        EXPECT_EQ(artwork::renderSuitFace(kHearts, s).size(),
                   QSize(artwork::deviceLength(35, s), artwork::deviceLength(34, s)))
             << s;
     }

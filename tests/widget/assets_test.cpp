@@ -1,7 +1,7 @@
 // The artwork and the sound files the game ships with.
 #include "pictures.h"
 #include "platform/system.h"
-#include "ui/sound_cues.h"
+#include "ui/cue_player.h"
 
 #include <QFile>
 #include <QSet>

@@ -5,7 +5,7 @@
 #include "platform/system.h"
 #include "table_text.h"
 #include "ui/form2.h"
-#include "ui/sound_cues.h"
+#include "ui/cue_player.h"
 #include "view/form1.h"
 #include "window_clicks.h"
 
@@ -28,7 +28,7 @@ struct Sound : ::testing::Test {
     Sound()
     {
         w.setMessagePresenter([](const QString&, const QString&) {});
-        w.soundCues().setPlayer(std::make_unique<FakeWavePlayer>(played));
+        w.cuePlayer().setPlayer(std::make_unique<FakeWavePlayer>(played));
     }
     void play(std::string_view line, int raisedSuit)
     {

@@ -9,7 +9,7 @@
 #include "drawn.h"
 #include "pictures.h"
 
-#include "artwork/suit_buttons.h"
+#include "artwork/suit_faces.h"
 #include "game/notation.h"
 #include "game/suit_buttons.h"
 #include "ui/form3.h"
@@ -239,7 +239,7 @@ TEST_F(WindowLayout, TheSuitButtonsStandZTimesFromTheCornerWithTheirFacesAtTheSc
             EXPECT_LE(ring, std::ceil(std::max(1.0, std::ceil(z)) * ratio()))
                 << suit << " at z " << z;
             // The face inside the frame is the generator's at the scale.
-            const QImage face = artwork::renderSuitButton(static_cast<Suit>(suit), s());
+            const QImage face = artwork::renderSuitFace(static_cast<Suit>(suit), s());
             const int frame = w.suitButton(suit).borderWidth() * ratio();
             EXPECT_TRUE(SamePixels(seen, corner + QPoint(frame, frame), face, face.rect()))
                 << suit << " at z " << z;

@@ -9,7 +9,7 @@
 // Everything is drawn from code, so the same files come out on every run.
 #include "artwork/card_back.h"
 #include "artwork/card_face.h"
-#include "artwork/suit_buttons.h"
+#include "artwork/suit_faces.h"
 #include "icons.h"
 #include "rank_outlines_writer.h"
 
@@ -74,7 +74,7 @@ bool saveArt(const QDir& dir, qreal scale)
     const char* const names[kSuitCount] = {"diamonds", "spades", "hearts", "clubs"};
     for (int suit = 0; suit < kSuitCount; ++suit)
         ok = save(dir, QStringLiteral("suit_%1.png").arg(QLatin1String(names[suit])),
-                  renderSuitButton(static_cast<Suit>(suit), scale)) &&
+                  renderSuitFace(static_cast<Suit>(suit), scale)) &&
              ok;
     return ok;
 }

@@ -6,7 +6,7 @@
 // first and last samples, small file); the written file is then read back and
 // its header and samples verified. Any failure is reported and the program
 // exits non-zero, so a broken cue never silently replaces a good one.
-#include "cues.h"
+#include "cue_synthesis.h"
 #include "wave_file.h"
 
 #include <cmath>

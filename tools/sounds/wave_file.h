@@ -1,6 +1,6 @@
 // Writing and reading back the game's sound files: 16-bit signed PCM, mono,
-// with the canonical 44-byte RIFF/WAVE header, the plain form that Qt's
-// QSoundEffect plays.
+// with the canonical 44-byte RIFF/WAVE header, the plain form that every
+// sound player reads.
 #pragma once
 
 #include <cstdint>

@@ -7,12 +7,12 @@
 
 namespace kolvar::artwork {
 
-inline constexpr int kButtonWidth = 35;
-inline constexpr int kButtonHeight = 34;
+inline constexpr int kSuitFaceWidth = 35;
+inline constexpr int kSuitFaceHeight = 34;
 
 // A button face at scale s, round(35 s) x round(34 s) pixels: the suit
 // symbol, large and centred, on near-white, within a hairline grey edge. At
 // scale 1 it is the 35 x 34 face the game ships with.
-QImage renderSuitButton(Suit suit, qreal scale);
+QImage renderSuitFace(Suit suit, qreal scale);
 
 } // namespace kolvar::artwork

@@ -20,12 +20,12 @@ class WavePlayer;
 // neither holds it, the path beside the executable, which plays the alert.
 QString CuePath(std::string_view file);
 
-class SoundCues {
+class CuePlayer {
 public:
     // Plays through `player`, by default the desktop's event sounds. The
     // cues' files are found now, once.
-    explicit SoundCues(const Options& options, std::unique_ptr<WavePlayer> player = nullptr);
-    ~SoundCues();
+    explicit CuePlayer(const Options& options, std::unique_ptr<WavePlayer> player = nullptr);
+    ~CuePlayer();
 
     // Nothing at all happens while OptSound is off.
     void PlaySoundCue(std::string_view file);

@@ -1,6 +1,6 @@
 // Turning a cue's name into its wave file: beside the executable, or in the
 // installed data folder.
-#include "ui/sound_cues.h"
+#include "ui/cue_player.h"
 
 #include "platform/system.h"
 #include "platform/wave_player.h"
@@ -36,7 +36,7 @@ QString CuePath(std::string_view file)
     return QFileInfo(installed).isFile() ? installed : beside;
 }
 
-SoundCues::SoundCues(const Options& options, std::unique_ptr<WavePlayer> player) : options_(options)
+CuePlayer::CuePlayer(const Options& options, std::unique_ptr<WavePlayer> player) : options_(options)
 {
     for (size_t i = 0; i < kCueFiles.size(); ++i) {
         paths_[i] = CuePath(kCueFiles[i]);
@@ -45,19 +45,19 @@ SoundCues::SoundCues(const Options& options, std::unique_ptr<WavePlayer> player)
     player_ = player ? std::move(player) : std::make_unique<CanberraPlayer>();
 }
 
-SoundCues::~SoundCues() = default;
+CuePlayer::~CuePlayer() = default;
 
-void SoundCues::setPlayer(std::unique_ptr<WavePlayer> player)
+void CuePlayer::setPlayer(std::unique_ptr<WavePlayer> player)
 {
     player_ = std::move(player);
 }
 
-void SoundCues::prepare()
+void CuePlayer::prepare()
 {
     player_->prepare();
 }
 
-void SoundCues::PlaySoundCue(std::string_view file)
+void CuePlayer::PlaySoundCue(std::string_view file)
 {
     if (!options_.OptSound)
         return;

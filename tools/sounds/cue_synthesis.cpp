@@ -2,7 +2,7 @@
 // then finished (DC removed, edges faded, normalised below full scale).
 // Each noise source has its own fixed seed so the cues are reproducible and
 // independent of one another.
-#include "cues.h"
+#include "cue_synthesis.h"
 
 #include "game/cues.h"
 
