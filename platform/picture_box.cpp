@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 #include <algorithm>
 #include <cmath>
 
@@ -153,18 +154,18 @@ void PictureBox::paintImage(QPainter& p, const QRect& dirty) const
 
 // The frame is two rings around the client area, the outer one half the
 // border wide (a pixel at least), the inner one the rest: a flat box shows a
-// thin outline, a raised one the classic two-tone bevel.
+// thin outline, a raised one the classic two-tone bevel, each ring drawn by
+// Qt's own shaded panel.
 void PictureBox::paintFrame(QPainter& p) const
 {
-    const int w = width(), h = height();
     const int outer = std::max(1, border_ / 2);
-    auto ring = [&](int inset, int t, QColor light, QColor dark) {
-        p.fillRect(inset, inset, w - 2 * inset, t, light);
-        p.fillRect(inset, inset, t, h - 2 * inset, light);
-        p.fillRect(inset, h - t - inset, w - 2 * inset, t, dark);
-        p.fillRect(w - t - inset, inset, t, h - 2 * inset, dark);
-    };
     const bool raised = appearance_ == 1;
+    auto ring = [&](int inset, int width, QColor light, QColor dark) {
+        QPalette colours;
+        colours.setColor(QPalette::Light, light);
+        colours.setColor(QPalette::Dark, dark);
+        qDrawShadePanel(&p, rect().adjusted(inset, inset, -inset, -inset), colours, false, width);
+    };
     ring(0, outer, raised ? kBevelOuterLight : kFlatOutline,
          raised ? kBevelOuterDark : kFlatOutline);
     if (border_ > outer)

@@ -4,6 +4,7 @@
 #include "ui/rules_text.h"
 
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace kolvar {
 
@@ -22,19 +23,15 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window)
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(Text1);
     Form_Load();
 }
 
 void Form3::Form_Load()
 {
-    Text1->setGeometry(0, 0, width(), height());
     Text1->setPlainText(QString::fromLatin1(kRulesText.data(), kRulesText.size()));
-}
-
-// The text box fills the client area, also when the player resizes the window.
-void Form3::resizeEvent(QResizeEvent*)
-{
-    Text1->setGeometry(0, 0, width(), height());
 }
 
 } // namespace kolvar

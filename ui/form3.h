@@ -1,4 +1,5 @@
 // The rules window: the rules text, word-wrapped to the window, read-only.
+// The text box fills the window, also when the player resizes it.
 #pragma once
 
 #include <QWidget>
@@ -13,9 +14,6 @@ public:
     explicit Form3(QWidget* parent);
 
     QPlainTextEdit* Text1 = nullptr;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
