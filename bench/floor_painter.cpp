@@ -24,7 +24,8 @@ void PaintTableFloor(QImage& target, const Table& t, const TableGeometry& g, con
     auto face = [&](int x, int y, Face f) {
         p.drawImage(
             at(x, y), sheet,
-            QRect(QPoint(card.width() * artwork::SheetColumn(f.Rank), card.height() * f.Suit), card));
+            QRect(QPoint(card.width() * artwork::SheetColumn(f.Rank), card.height() * f.Suit),
+                  card));
     };
     for (int i = 0; i < t.HumanCount; ++i) {
         const Card& c = t.HumanHand[i];

@@ -3,9 +3,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <algorithm>
 #include <cmath>
+#include <qdrawutil.h>
 
 namespace kolvar {
 namespace {
@@ -112,50 +112,53 @@ void PictureBox::setFadedWhenFlat(bool faded)
     update();
 }
 
+// The frame first, then, in device pixels, the client area: the image from
+// the device pixel nearest to the box's corner, the background where it
+// does not reach, and the fading over both. The client area starts where the
+// image does, so nothing drawn in it touches the frame.
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect dirty = event->rect() & rect().adjusted(border_, border_, -border_, -border_);
-    if (!dirty.isEmpty())
-        paintImage(p, dirty);
+    if (border_ > 0)
+        paintFrame(p);
+    const QTransform toDevice = p.deviceTransform();
+    const QPoint origin = nearestPixel(toDevice.map(QPointF(border_, border_)));
+    const QRect client(origin,
+                       nearestPixel(toDevice.map(QPointF(width() - border_, height() - border_))) -
+                           QPoint(1, 1));
+    const QRect area = toDevice.mapRect(QRectF(event->rect())).toAlignedRect() & client;
+    if (area.isEmpty())
+        return;
+    p.setWorldTransform(toDevice.inverted()); // draw in device pixels
+    paintImage(p, area, origin);
     if (fadedWhenFlat_ && appearance_ == 0) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         p.setOpacity(kFade);
-        p.fillRect(dirty, background_);
-        p.setOpacity(1.0);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(area, background_);
     }
-    if (border_ > 0)
-        paintFrame(p);
 }
 
-// Copies the image under `dirty` (in the box's pixels) one image pixel to
-// one device pixel, its first pixel on the device pixel nearest to the box's
-// corner: a box at a fractional device position (a logical pixel is 1.5
-// device pixels) still shows the image unscaled, and the mouse finds the
-// pixel it points at (imagePixelAt). Where the image does not reach (a
-// client area grown since it was made, a part pixel) lies the background.
-void PictureBox::paintImage(QPainter& p, const QRect& dirty) const
+// Copies the image under `area` (device pixels) one image pixel to one
+// device pixel, its first pixel at `origin`: a box at a fractional device
+// position (a logical pixel is 1.5 device pixels) still shows the image
+// unscaled, and the mouse finds the pixel it points at (imagePixelAt).
+// Where the image does not reach (a client area grown since it was made, a
+// part pixel) lies the background.
+void PictureBox::paintImage(QPainter& p, const QRect& area, QPoint origin) const
 {
-    const QTransform toDevice = p.deviceTransform();
-    const QRect area = toDevice.mapRect(QRectF(dirty)).toAlignedRect();
-    const QRect shown(nearestPixel(toDevice.map(QPointF(border_, border_))),
-                      blank_ ? QSize() : image_.size());
-    p.save();
-    p.setWorldTransform(toDevice.inverted()); // draw in device pixels
+    const QRect shown(origin, blank_ ? QSize() : image_.size());
     for (const QRect& r : QRegion(area) - shown)
         p.fillRect(r, background_);
     const QRect pixels = area & shown;
     if (!pixels.isEmpty())
-        p.drawImage(pixels, image_, pixels.translated(-shown.topLeft()));
-    p.restore();
+        p.drawImage(pixels, image_, pixels.translated(-origin));
 }
 
 // The frame is two rings around the client area, the outer one half the
 // border wide (a pixel at least), the inner one the rest: a flat box shows a
 // thin outline, a raised one the classic two-tone bevel, each ring drawn by
-// Qt's own shaded panel.
+// Qt's own shaded panel, which lays it on whole device pixels.
 void PictureBox::paintFrame(QPainter& p) const
 {
     const int outer = std::max(1, border_ / 2);

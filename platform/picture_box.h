@@ -68,7 +68,7 @@ protected:
 private:
     QSize shownSize() const;
     QPoint imagePixelAt(const QMouseEvent& event) const;
-    void paintImage(QPainter& p, const QRect& dirty) const;
+    void paintImage(QPainter& p, const QRect& area, QPoint origin) const;
     void paintFrame(QPainter& p) const;
 
     QImage image_;

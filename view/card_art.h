@@ -42,9 +42,9 @@ public:
 private:
     double scale_;
     QSize cardSize_;
-    QImage sheet_;                                // Picture1, filled cell by cell
+    QImage sheet_;                                         // Picture1, filled cell by cell
     std::array<bool, artwork::kSheetColumns * 4> drawn_{}; // the cells drawn so far
-    QImage back_;                                 // Picture2, stretched to card size
+    QImage back_;                                          // Picture2, stretched to card size
 };
 
 } // namespace kolvar

@@ -188,38 +188,6 @@ TEST_F(AccessibleTable, PlayKeysReachTheGameAndAMouseClickHidesTheSelection)
     EXPECT_EQ(table()->focusChild(), nullptr);
 }
 
-TEST(AccessibleMessageBox, TheBoxReadsItsTextAndItsOneButton)
-{
-    Heard heard;
-    QString text, button;
-    int buttons = 0;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-        for (int i = 0; i < iface->childCount(); ++i) {
-            QAccessibleInterface* c = iface->child(i);
-            if (c->role() == QAccessible::StaticText)
-                text += c->text(QAccessible::Name);
-            if (c->role() == QAccessible::PushButton) {
-                ++buttons;
-                button = c->text(QAccessible::Name);
-            }
-            for (int j = 0; j < c->childCount(); ++j)
-                if (c->child(j)->role() == QAccessible::PushButton) {
-                    ++buttons;
-                    button = c->child(j)->text(QAccessible::Name);
-                }
-        }
-        EXPECT_EQ(iface->text(QAccessible::Name), "Kolvar");
-        box->accept();
-    });
-    ShowMessageBox(nullptr, "Selectati o culoare", "Kolvar");
-    EXPECT_TRUE(text.contains("Selectati o culoare")) << text.toStdString();
-    EXPECT_EQ(buttons, 1);
-    EXPECT_EQ(button.remove('&'), "OK");
-}
-
 } // namespace
 } // namespace kolvar::testing
 

@@ -67,14 +67,5 @@ TEST(HandQueries, BestSuitTiesGoToTheLowestSuitCode)
     EXPECT_EQ(t.CurrentSuit, kHearts);
 }
 
-TEST(HandQueries, MaxOfTwoAndBoolToCount)
-{
-    EXPECT_EQ(MaxOfTwo(3, 3), 3);
-    EXPECT_EQ(MaxOfTwo(-1, 2), 2);
-    EXPECT_EQ(MaxOfTwo(5, 2), 5);
-    EXPECT_EQ(BoolToCount(true), 1);
-    EXPECT_EQ(BoolToCount(false), 0);
-}
-
 } // namespace
 } // namespace kolvar::testing

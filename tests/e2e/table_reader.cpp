@@ -110,8 +110,8 @@ bool TableReader::locate(const QImage& screen, const QRect& client)
     scale_.zoom = zoomRule_(w, h);
     tableSize_ = QSize(tablePixels(w, scale_.zoom), tablePixels(h, scale_.zoom));
     layout_ = LayOutTable(tableSize_.width(), tableSize_.height());
-    buttons_ =
-        PlaceSuitButtons(tableSize_.width(), tableSize_.height(), kSuitButtonWidth, kSuitButtonHeight);
+    buttons_ = PlaceSuitButtons(tableSize_.width(), tableSize_.height(), kSuitButtonWidth,
+                                kSuitButtonHeight);
     card_ = artwork::cardSize(scale_.s());
     sheet_ = scale_.s() == 1 ? QImage(assets_ + "/cards.png").convertToFormat(QImage::Format_RGB32)
                              : GeneratedSheet(scale_.s());

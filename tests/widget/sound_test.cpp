@@ -4,8 +4,8 @@
 #include "fake_wave_player.h"
 #include "platform/system.h"
 #include "table_text.h"
-#include "ui/form2.h"
 #include "ui/cue_player.h"
+#include "ui/form2.h"
 #include "view/form1.h"
 #include "window_clicks.h"
 
@@ -77,10 +77,14 @@ TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
 TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)
 {
     w.options().OptSound = false;
-    play("human=8d,Kd computer=9c,Qs stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
+    // A seven, laid last, goes on whatever the computer lays.
+    play("human=7h,Kd computer=9c,Qs stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
     clickStock();
+    ASSERT_EQ(w.table().HumanCount, 5) << "the take was made";
     computerMoves();
+    ASSERT_FALSE(w.table().ComputerToMove) << "the computer moved";
     clickHand(0);
+    ASSERT_EQ(w.table().HumanCount, 4) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());
 }
 
@@ -91,6 +95,7 @@ TEST_F(Sound, SwitchingSoundOffInTheOptionsWindowSilencesTheNextCue)
     w.optionsWindow()->close();
     play("human=8d,Kd computer=9c top=Qd", kDiamonds);
     clickHand(0);
+    ASSERT_EQ(w.table().HumanCount, 1) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());
     EXPECT_FALSE(w.options().OptSound);
 }

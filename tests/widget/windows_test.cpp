@@ -145,15 +145,6 @@ TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
     EXPECT_TRUE(options.OptHumanFirst);
 }
 
-TEST(RulesWindow, TheRulesTextIsOneLineOf512Characters)
-{
-    EXPECT_EQ(kRulesText.size(), 512u);
-    EXPECT_TRUE(kRulesText.starts_with("    Scopul jocului este decartarea tuturor cartilor."));
-    EXPECT_NE(kRulesText.find("in final.      Aparitia unui 7"), std::string_view::npos);
-    EXPECT_TRUE(kRulesText.ends_with("trebuie sa ridice o carte."));
-    EXPECT_EQ(kRulesText.find('\n'), std::string_view::npos);
-}
-
 // The rules window on screen: its text box's frame, the lines of text in it,
 // and whether a scroll bar stands at the right edge.
 struct RulesShown {
