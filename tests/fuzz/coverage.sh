@@ -2,7 +2,9 @@
 # The lines of the rules (game/, human/, computer/) that the committed fuzz
 # inputs reach: builds the replay runner with clang's source-based coverage,
 # replays tests/fuzz/corpus/ and tests/fuzz/regressions/ through it, and
-# prints llvm-cov's report per file. `make fuzz-coverage` runs it.
+# prints llvm-cov's report per file, then the total of the play alone: the
+# rules without the state checker and the notation, whose lines past the
+# first serve only a broken or a written table. `make fuzz-coverage` runs it.
 #
 #   tests/fuzz/coverage.sh [BUILD_DIR] [--show]     (default build-cov)
 #
@@ -17,8 +19,12 @@ for arg in "$@"; do
     *) build=$arg ;;
     esac
 done
-profdata=$(command -v llvm-profdata-14 || command -v llvm-profdata)
-cov=$(command -v llvm-cov-14 || command -v llvm-cov)
+profdata=$(command -v llvm-profdata-14 || command -v llvm-profdata || true)
+cov=$(command -v llvm-cov-14 || command -v llvm-cov || true)
+if [ -z "$profdata" ] || [ -z "$cov" ]; then
+    echo "coverage.sh: needs llvm-profdata and llvm-cov (Debian: apt install llvm-14)" >&2
+    exit 1
+fi
 
 flags="-fprofile-instr-generate -fcoverage-mapping"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DKOLVAR_CORE_ONLY=ON \
@@ -34,6 +40,15 @@ LLVM_PROFILE_FILE="$build/fuzz-%p.profraw" "$build"/kolvar_fuzz_replay \
 rules=(game/*.cpp game/*.h human/*.cpp human/*.h computer/*.cpp computer/*.h)
 "$cov" report "$build"/kolvar_fuzz_replay -instr-profile="$build"/fuzz.profdata \
     "${rules[@]}"
+play=()
+for f in "${rules[@]}"; do
+    case $f in game/invariants.* | game/notation.*) ;;
+    *) play+=("$f") ;;
+    esac
+done
+echo "The play alone (regions, functions, lines, branches):"
+"$cov" report "$build"/kolvar_fuzz_replay -instr-profile="$build"/fuzz.profdata "${play[@]}" |
+    tail -n 1
 if [ "$show" = yes ]; then
     "$cov" show "$build"/kolvar_fuzz_replay -instr-profile="$build"/fuzz.profdata \
         -show-line-counts-or-regions "${rules[@]}" | grep -E '^ *[0-9]+\| *0\||^/' || true
