@@ -89,11 +89,12 @@ fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVAR_FUZZ=ON --log-level=WARNING
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kolvar_fuzz
 
-# A bounded run; anything it finds lands in tests/fuzz/regressions/.
+# A bounded run; anything it finds lands in tests/fuzz/regressions/. Inputs up
+# to 4 KiB, enough for a few whole games.
 fuzz-run: fuzz
 	@mkdir -p $(FUZZ_BUILD)/corpus
-	@$(FUZZ_BUILD)/kolvar_fuzz -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=tests/fuzz/regressions/ \
-	  $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+	@$(FUZZ_BUILD)/kolvar_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+	  -artifact_prefix=tests/fuzz/regressions/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 
 # The share of the rules' lines (game/, human/, computer/) that the committed
 # corpus and regressions reach, per file, by clang's source-based coverage.
