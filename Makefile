@@ -5,6 +5,10 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
+SOAK_BUILD ?= build-soak
+COVERAGE_BUILD ?= build-cov
+SEED       ?= 1
+MOVES      ?= 100000000
 DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 GENERATOR  := -G Ninja
@@ -15,7 +19,8 @@ JOBS       ?= $(shell nproc)
 WERROR ?=
 WERROR_FLAG = $(if $(WERROR),-DKOLVAR_WERROR=$(WERROR))
 
-.PHONY: run test deps configure build test-asan package assets bench fuzz fuzz-run format clean
+.PHONY: run test deps configure build test-asan package assets bench soak fuzz fuzz-run fuzz-coverage \
+  format clean
 
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kolvar
@@ -38,7 +43,7 @@ build: configure
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON $(WERROR_FLAG) --log-level=WARNING
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests kolvar_fuzz_replay kolvar_fuzz_tests \
-	  kolvar_signature
+	  kolvar_signature kolvar_soak
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|widget'
 
 # The Debian package, built as Debian builds one: no build type and the
@@ -72,19 +77,32 @@ bench: deps
 	@$(BENCH_BUILD)/kolvar_signature
 	@bench/startup $(BENCH_BUILD)/kolvar --helpers $(BENCH_BUILD)
 
+# The long soak: MOVES moves of the rules from SEED, every event checked;
+# prints moves per second and the tally. Not part of `make test` (minutes).
+soak: deps
+	@cmake -S . -B $(SOAK_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DKOLVAR_CORE_ONLY=ON --log-level=WARNING
+	@cmake --build $(SOAK_BUILD) -j $(JOBS) --target kolvar_soak
+	@$(SOAK_BUILD)/kolvar_soak --seed $(SEED) --moves $(MOVES)
+
 # The libFuzzer target over the rules (clang, AddressSanitizer, UBSan).
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVAR_FUZZ=ON --log-level=WARNING
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kolvar_fuzz
 
-# A bounded run; anything it finds lands in tests/fuzz/regressions/.
+# A bounded run; anything it finds lands in tests/fuzz/regressions/. Inputs up
+# to 4 KiB, enough for a few whole games.
 fuzz-run: fuzz
 	@mkdir -p $(FUZZ_BUILD)/corpus
-	@$(FUZZ_BUILD)/kolvar_fuzz -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=tests/fuzz/regressions/ \
-	  $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+	@$(FUZZ_BUILD)/kolvar_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+	  -artifact_prefix=tests/fuzz/regressions/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+
+# The share of the rules' lines (game/, human/, computer/) that the committed
+# corpus and regressions reach, per file, by clang's source-based coverage.
+fuzz-coverage: deps
+	@tests/fuzz/coverage.sh $(COVERAGE_BUILD)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD) $(SOAK_BUILD) $(COVERAGE_BUILD)

@@ -1,12 +1,15 @@
 // Turns the fuzzer's bytes into what a player and the clock can do to the
 // game: clicks on the table (on a card of the hand, on the stock, anywhere,
-// far off the table), clicks on the suit buttons, timer ticks
-// of many lengths, new games with any shuffle, and the options switched.
+// far off the table), clicks on the suit buttons, the play keys, moves as
+// the game offers them (the k-th card that may be laid, or the stock, by
+// mouse or by keys), timer ticks of many lengths, new games with any
+// shuffle, and the options switched.
 //
 // Each event is one opcode byte and the operand bytes it needs; bytes past
 // the end of the input read as zero, so every input, even an empty one, is a
 // valid sequence. The decoder knows nothing of the table: a click on "card
-// 3" is placed by the event player, which sees where card 3 lies.
+// 3" or "the second card that may be laid" is found by the event player,
+// which sees the table.
 #pragma once
 
 #include <cstddef>
@@ -25,13 +28,21 @@ enum class EventKind : uint8_t {
     NewGame,          // seed and index (the kind of random values the shuffle gets)
     ToggleHumanFirst, // between games, as the options window allows
     ToggleSound,
+    PlayKey,  // index: the TableKey, in its declared order; suit for the digit keys
+    LayLegal, // index: which of the cards the rules admit, counted round; byKeys
+    Take,     // byKeys: the take key instead of a click on the stock's middle
 };
+
+inline constexpr int kEventKinds = 12;
+inline constexpr int kTableKeys = 7; // Left, Right, Home, End, Lay, Take, Suit
 
 struct Event {
     EventKind kind = EventKind::Tick;
     uint32_t ms = 0;
     uint32_t seed = 0;
     int index = 0;
+    int suit = 0;
+    bool byKeys = false;
     int dx = 0, dy = 0;
     int x = 0, y = 0;
 };

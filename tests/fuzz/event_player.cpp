@@ -1,7 +1,13 @@
-// Handing each decoded event to the session.
+// Handing each decoded event to the session, and the two promises watched
+// across an event.
 #include "event_player.h"
 
+#include "game/notation.h"
+#include "game/rules.h"
+#include "human/table_keys.h"
 #include "test_client.h"
+
+#include <array>
 
 namespace kolvar::fuzz {
 namespace {
@@ -12,6 +18,20 @@ constexpr double kJustBelowOne = 1.0 - 0x1.0p-53;
 int offset(int operand)
 {
     return operand - kOffsetBefore;
+}
+
+// What a player sees and hears of a move: the table, the suit buttons, the
+// messages and the cues.
+std::string seen(const Table& t, const testing::FakeHost& host)
+{
+    std::string out = FormatTable(t) + " | looks";
+    for (int look : host.looks)
+        out += ' ' + std::to_string(look);
+    for (const testing::Message& m : host.messages)
+        out += " | " + m.text;
+    for (const std::string& cue : host.cues)
+        out += " | " + cue;
+    return out;
 }
 
 } // namespace
@@ -28,6 +48,24 @@ EventPlayer::EventPlayer(EventDecoder& decoder) : decoder_(decoder)
 }
 
 void EventPlayer::apply(const Event& e)
+{
+    const bool keyMove =
+        e.kind == EventKind::PlayKey &&
+        (e.index == static_cast<int>(TableKey::Lay) || e.index == static_cast<int>(TableKey::Take));
+    if (keyMove && table().GameInProgress) {
+        compareKeyWithClick(e);
+    } else if (e.kind == EventKind::Tick) {
+        const Table before = table();
+        act(e);
+        checkComputerLay(before);
+    } else {
+        act(e);
+    }
+    host().cues.clear();
+    host().messages.clear();
+}
+
+void EventPlayer::act(const Event& e)
 {
     switch (e.kind) {
     case EventKind::Tick:
@@ -55,9 +93,16 @@ void EventPlayer::apply(const Event& e)
     case EventKind::ToggleSound:
         session_.toggleSound();
         break;
+    case EventKind::PlayKey:
+        pressKey(e.index, e.suit);
+        break;
+    case EventKind::LayLegal:
+        layLegal(e.index, e.byKeys);
+        break;
+    case EventKind::Take:
+        take(e.byKeys);
+        break;
     }
-    host().cues.clear();
-    host().messages.clear();
 }
 
 // One past the last card: the table to the right of the hand.
@@ -93,6 +138,89 @@ void EventPlayer::newGame(uint32_t seed, int kind)
         }
     };
     session_.newGame();
+}
+
+void EventPlayer::pressKey(int key, int suit)
+{
+    session_.pressKey(static_cast<TableKey>(key), suit);
+}
+
+// The k-th card that the rules admit, counted round the admitted ones, by a
+// click on it or by walking the selection to it with Left and Right and
+// pressing Enter; with none admitted, the stock. Before a suit is named, or
+// on the computer's turn, the same choice meets the rules' refusal.
+void EventPlayer::layLegal(int k, bool byKeys)
+{
+    const Table& t = table();
+    std::array<int, kHandCapacity> legal{};
+    int n = 0;
+    for (int i = 0; i < t.HumanCount; ++i)
+        if (MayLay(t, Side::Human, t.HumanHand[i]))
+            legal[n++] = i;
+    if (n == 0) {
+        take(byKeys);
+        return;
+    }
+    const int target = legal[k % n];
+    if (!byKeys) {
+        session_.clickCard(target);
+        return;
+    }
+    for (int guard = 0; guard < kHandCapacity && session_.selection().index != target; ++guard)
+        session_.pressKey(session_.selection().index < target ? TableKey::Next
+                                                              : TableKey::Previous);
+    session_.pressKey(TableKey::Lay);
+}
+
+void EventPlayer::take(bool byKeys)
+{
+    if (byKeys)
+        session_.pressKey(TableKey::Take);
+    else
+        session_.clickStock(kCardWidth / 2, kCardHeight / 2);
+}
+
+// Enter and T from a table in play, beside a mouse-down on the selected
+// card's visible strip or on the stock's middle from a copy of the same
+// table: both must leave the same table, buttons, messages and cues.
+void EventPlayer::compareKeyWithClick(const Event& e)
+{
+    Table byClick = table();
+    testing::FakeHost clickHost = host();
+    clickHost.onMessage = nullptr; // the copy's messages close at once
+    clickHost.randomSource = nullptr;
+    HandSelection selection = session_.selection();
+    KeepInHand(selection, byClick);
+
+    act(e);
+
+    const bool lay = e.index == static_cast<int>(TableKey::Lay);
+    if (lay && byClick.HumanCount == 0)
+        return; // no card to click on; the key does nothing
+    if (lay)
+        testing::ClickAt(byClick, clickHost, testing::HumanCardX(selection.index),
+                         testing::HumanCardY(selection.index));
+    else
+        testing::ClickStockMiddle(byClick, clickHost);
+    const std::string byKey = seen(table(), host());
+    const std::string clicked = seen(byClick, clickHost);
+    if (byKey != clicked)
+        broken_ = std::string(lay ? "Enter" : "T") +
+                  " did not do what its click does:\n  key:   " + byKey + "\n  click: " + clicked;
+}
+
+// A tick makes at most one computer move, from the table as it was. Before
+// the first card of a game the top card is the last game's, which the
+// ladder's rank match may still follow; once a card lies, every card the
+// computer lays must be one that the rules admit.
+void EventPlayer::checkComputerLay(const Table& before)
+{
+    bool laid = false;
+    for (const std::string& cue : host().cues)
+        laid = laid || cue == kComputerLayCue;
+    if (laid && before.PlayedCount > 0 && !MayLay(before, Side::Computer, table().topCard()))
+        broken_ = "the computer laid " + FormatCard(table().topCard()) +
+                  ", which the rules do not admit on " + FormatTable(before);
 }
 
 } // namespace kolvar::fuzz

@@ -7,6 +7,7 @@
 #include "game/new_game.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
+#include "human/table_keys.h"
 #include "test_client.h"
 
 namespace kolvar::testing {
@@ -36,6 +37,17 @@ Session::Session()
     Form_Load(t_, options_, host_);
 }
 
+std::string Session::check() const
+{
+    if (auto e = CheckSession(t_, host_); !e.empty())
+        return e;
+    const int last = t_.HumanCount > 0 ? t_.HumanCount - 1 : 0;
+    if (selection_.index < 0 || selection_.index > last)
+        return "the selection is on card " + std::to_string(selection_.index) + " of a hand of " +
+               std::to_string(t_.HumanCount);
+    return {};
+}
+
 void Session::tick(uint32_t ms)
 {
     host_.now = static_cast<int32_t>(static_cast<uint32_t>(host_.now) + ms);
@@ -43,9 +55,13 @@ void Session::tick(uint32_t ms)
         Timer1_Timer(t_, host_);
 }
 
+// The window hides the selection's outline on a mouse-down and keeps the
+// selection on the hand whenever it redraws the table.
 void Session::click(int x, int y)
 {
+    selection_.shown = false;
     ClickAt(t_, host_, x, y);
+    KeepInHand(selection_, t_);
 }
 
 void Session::clickCard(int i)
@@ -63,9 +79,16 @@ void Session::clickSuitButton(int suit)
     ClickSuitButton(t_, host_, static_cast<int16_t>(suit));
 }
 
+void Session::pressKey(TableKey key, int suit)
+{
+    PressTableKey(t_, host_, selection_, key, static_cast<int16_t>(suit));
+}
+
 void Session::newGame()
 {
+    selection_.index = 0; // the first card of the new hand
     JocNou_Click(t_, options_, host_);
+    KeepInHand(selection_, t_);
 }
 
 void Session::toggleHumanFirst()

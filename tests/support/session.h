@@ -2,8 +2,12 @@
 // as the window: what the soak test, the fuzzer and the benchmarks' random
 // player do to the game, each by its own choice of events. Time passes and
 // the timer ticks; the player clicks on the table (on a card, on the stock,
-// anywhere), on a suit button, deals a new game, and switches an option
-// between games.
+// anywhere), on a suit button, presses a play key, deals a new game, and
+// switches an option between games.
+//
+// The selection that the play keys move is kept as the main window keeps
+// it: the first card of a new hand, on a card of the hand after each move,
+// and hidden by a mouse click on the table until the next play key.
 //
 // A real message box runs its own event loop, and the timer ticks in it: a
 // message opened by a move runs `whileMessageOpen` (nothing, unless set),
@@ -13,6 +17,7 @@
 #include "fake_host.h"
 #include "game/options.h"
 #include "game/table.h"
+#include "human/table_keys.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,6 +43,7 @@ public:
     FakeHost& host() { return host_; }
     const FakeHost& host() const { return host_; }
     Options& options() { return options_; }
+    const HandSelection& selection() const { return selection_; }
 
     // `ms` pass (the tick count wraps round), then the timer ticks if it runs.
     void tick(uint32_t ms);
@@ -48,12 +54,16 @@ public:
     // At (dx, dy) from the stock's top-left corner.
     void clickStock(int dx, int dy);
     void clickSuitButton(int suit);
+    // A play key; `suit` is the suit button's suit for TableKey::Suit.
+    void pressKey(TableKey key, int suit = 0);
     void newGame();
     // As the options window does, so only while the options item is enabled.
     void toggleHumanFirst();
     void toggleSound();
 
-    std::string check() const { return CheckSession(t_, host_); }
+    // CheckSession, and the selection on a card of the hand (on 0 when the
+    // hand is empty).
+    std::string check() const;
 
     std::function<void()> whileMessageOpen;
 
@@ -61,6 +71,7 @@ private:
     Table t_;
     Options options_;
     FakeHost host_;
+    HandSelection selection_;
     bool messageOpen_ = false;
 };
 
