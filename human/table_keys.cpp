@@ -35,8 +35,13 @@ void KeepInHand(HandSelection& selection, const Table& t)
 
 void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key, int16_t suit)
 {
-    if (!t.GameInProgress)
+    if (!t.GameInProgress) {
+        // A suit button takes its click whether a game is on or not (after a
+        // win by a seven it still does), and its digit with it.
+        if (key == TableKey::Suit)
+            ClickSuitButton(t, host, suit);
         return;
+    }
     KeepInHand(selection, t);
     if (!selection.shown) {
         selection.shown = true; // the outline appears with the first play key

@@ -48,6 +48,8 @@ const std::pair<const char*, int> kTables[] = {
     {"human=8d,9d computer=Kc top=Kd turn=computer", kDiamonds},
     {"human=Jd computer= top=Jc due=3/0", kClubs},
     {"human=8d computer= top=Kd game=off", kDiamonds},
+    // Won by a seven: the suit is still open to be named.
+    {"human= computer=Kc top=7d game=off pick=yes", -1},
 };
 
 TEST(TableKeys, EnterLaysTheSelectedCardExactlyAsAClickOnIt)
@@ -80,8 +82,6 @@ TEST(TableKeys, DigitsPressTheSuitButtonsAsClicksDo)
     for (const auto& [line, raised] : kTables)
         for (int16_t s = 0; s < kSuitCount; ++s) {
             Played byClick(line, raised), byKey(line, raised);
-            if (!byClick.t.GameInProgress)
-                continue; // outside a game a key does nothing at all (below)
             ClickSuitButton(byClick.t, byClick.host, s);
             HandSelection selection{0, true};
             PressTableKey(byKey.t, byKey.host, selection, TableKey::Suit, s);
@@ -89,14 +89,13 @@ TEST(TableKeys, DigitsPressTheSuitButtonsAsClicksDo)
         }
 }
 
-TEST(TableKeys, OutsideAGameNoKeyDoesAnything)
+TEST(TableKeys, OutsideAGameNoKeyButADigitDoesAnything)
 {
     Played p("human=8d,9d computer= top=Kd game=off pick=yes", -1);
     const std::string before = p.seen();
     HandSelection selection;
-    for (TableKey key :
-         {TableKey::Next, TableKey::Last, TableKey::Lay, TableKey::Take, TableKey::Suit})
-        PressTableKey(p.t, p.host, selection, key, kHearts);
+    for (TableKey key : {TableKey::Next, TableKey::Last, TableKey::Lay, TableKey::Take})
+        PressTableKey(p.t, p.host, selection, key);
     EXPECT_EQ(p.seen(), before);
     EXPECT_EQ(selection.index, 0);
     EXPECT_FALSE(selection.shown);
