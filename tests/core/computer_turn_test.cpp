@@ -2,28 +2,15 @@
 #include "computer/computer_turn.h"
 #include "fake_host.h"
 #include "game/invariants.h"
-#include "table_text.h"
+#include "table_test.h"
 
 namespace kolvar::testing {
 namespace {
 
-struct ComputerTurn : ::testing::Test {
-    void play(std::string_view line, int raisedSuit)
-    {
-        t = TableFrom(line);
-        host.raise(raisedSuit);
-        ASSERT_EQ(CheckInvariants(t, host), "") << line;
-    }
+struct ComputerTurn : TableTest {
     // One computer move, as the timer makes it once the pause is over.
-    void move()
-    {
-        host.now = t.LastMoveTick + 1001;
-        Timer1_Timer(t, host);
-    }
+    void move() { tickPastThePause(); }
     std::string top() const { return FormatCard(t.topCard()); }
-
-    Table t;
-    FakeHost host;
 };
 
 // --- Pacing -------------------------------------------------------------
@@ -34,7 +21,7 @@ TEST_F(ComputerTurn, MovesOnlyStrictlyMoreThanASecondAfterTheHandOver)
     host.now = 21000;
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 2);
-    host.now = 21001;
+    host.now = 20000 + kJustPastThePause;
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
     EXPECT_FALSE(t.ComputerToMove);
@@ -60,7 +47,7 @@ TEST_F(ComputerTurn, TheTickCountWrappingNeitherStallsNorHurriesTheComputer)
     host.now = static_cast<int32_t>(2147483000u + 1000u); // wraps past the largest int32
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 2);
-    host.now = static_cast<int32_t>(2147483000u + 1001u);
+    host.now = static_cast<int32_t>(2147483000u + kJustPastThePause);
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
 
@@ -204,16 +191,17 @@ TEST_F(ComputerTurn, TheSwapChangesWhatLaterSearchesFind)
 TEST_F(ComputerTurn, AnAceKeepsTheTurnAndTheNextMoveComesASecondLater)
 {
     play("human=8d computer=Ac,9d top=Kc turn=computer tick=0", kClubs);
-    host.now = 1001;
+    const int32_t aceLaid = kJustPastThePause;
+    host.now = aceLaid;
     Timer1_Timer(t, host);
     EXPECT_EQ(top(), "Ac");
     EXPECT_TRUE(t.ComputerToMove);
-    EXPECT_EQ(t.LastMoveTick, 1001);
+    EXPECT_EQ(t.LastMoveTick, aceLaid);
     EXPECT_EQ(t.ComputerDrawDue, 1);
-    host.now = 2001;
+    host.now = aceLaid + kComputerPauseMs; // not yet: the pause counts from the ace
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
-    host.now = 2002;
+    host.now = aceLaid + kJustPastThePause;
     Timer1_Timer(t, host);
     EXPECT_EQ(ComputerHandText(t), "9d,7d"); // no club: it takes the stock's first card
 }

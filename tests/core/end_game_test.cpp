@@ -4,7 +4,7 @@
 #include "game/end_game.h"
 #include "game/invariants.h"
 #include "human/table_click.h"
-#include "table_text.h"
+#include "table_test.h"
 
 namespace kolvar::testing {
 namespace {
@@ -12,21 +12,13 @@ namespace {
 const Message kWon{"Felicitari, ati castigat! Sunteti un norocos!!!!!", "Kolvar Americana"};
 const Message kLost{"Imi pare rau!. Ati pierdut, mai studiati!", "Kolvar Americana"};
 
-struct EndOfGame : ::testing::Test {
+// A game in progress: the timer runs and the options item is locked.
+struct EndOfGame : TableTest {
     void play(std::string_view line, int raisedSuit)
     {
-        t = TableFrom(line);
-        host.raise(raisedSuit);
+        TableTest::play(line, raisedSuit);
         host.timerEnabled = true;
         host.optionsItemEnabled = false;
-        ASSERT_EQ(CheckInvariants(t, host), "") << line;
-    }
-    void clickCard(int i) { ClickCard(t, host, i); }
-    void clickStock() { ClickStockMiddle(t, host); }
-    void tickAfterPause()
-    {
-        host.now = t.LastMoveTick + 1001;
-        Timer1_Timer(t, host);
     }
     // A real message box runs its own event loop, and the timer ticks in it.
     void keepTickingWhileAMessageIsOpen()
@@ -45,9 +37,6 @@ struct EndOfGame : ::testing::Test {
         EXPECT_TRUE(host.optionsItemEnabled);
         EXPECT_FALSE(t.GameInProgress);
     }
-
-    Table t;
-    FakeHost host;
 };
 
 TEST_F(EndOfGame, Test1HumanWinsWithALastPlainCardAfterTheRedraw)
@@ -59,7 +48,7 @@ TEST_F(EndOfGame, Test1HumanWinsWithALastPlainCardAfterTheRedraw)
     EXPECT_EQ(redrawsWhenShown, 1);
     expectEnded(kWon);
     // The computer never moves again, and the table takes no more clicks.
-    tickAfterPause();
+    tickPastThePause();
     EXPECT_EQ(t.ComputerCount, 1);
     clickStock();
     EXPECT_EQ(t.HumanCount, 0);
@@ -84,7 +73,7 @@ TEST_F(EndOfGame, Test3ALastJackTheComputerCannotAnswerWinsAtItsTurn)
     clickCard(0);
     EXPECT_TRUE(host.messages.empty());
     const int redraws = host.redraws;
-    tickAfterPause();
+    tickPastThePause();
     expectEnded(kWon);
     EXPECT_EQ(host.redraws, redraws); // no lay, no take, no redraw
     EXPECT_EQ(t.ComputerCount, 2);
@@ -95,7 +84,7 @@ TEST_F(EndOfGame, ALastJackTheComputerCanAnswerGoesOn)
 {
     play("human=Jd computer=9c,Jc top=Qd", kDiamonds);
     clickCard(0);
-    tickAfterPause();
+    tickPastThePause();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(t.TopRank, kJack);
     EXPECT_EQ(t.HumanDrawDue, 5);
@@ -105,7 +94,7 @@ TEST_F(EndOfGame, BothHandsEmptyAtTheComputersTurnIsAHumanWin)
 {
     // The computer went out on a jack, the human answered with his last jack.
     play("human= computer= top=Jd prev=Jc due=0/5 turn=computer", kDiamonds);
-    tickAfterPause();
+    tickPastThePause();
     expectEnded(kWon);
 }
 
@@ -134,7 +123,7 @@ TEST_F(EndOfGame, Test4TheComputerWinsWithALastSevenAfterTheRedraw)
     play("human=8d computer=7h top=Kc turn=computer", kClubs);
     int redrawsWhenShown = -1;
     host.onMessage = [&] { redrawsWhenShown = host.redraws; };
-    tickAfterPause();
+    tickPastThePause();
     EXPECT_EQ(redrawsWhenShown, 1);
     expectEnded(kLost);
     // The human cannot go on playing a game that is over.
@@ -145,11 +134,11 @@ TEST_F(EndOfGame, Test4TheComputerWinsWithALastSevenAfterTheRedraw)
 TEST_F(EndOfGame, TheComputersLastAceKeepsItsTurnAndItTakesASecondLater)
 {
     play("human=8d computer=Ac top=Kc turn=computer", kClubs);
-    tickAfterPause();
+    tickPastThePause();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(t.ComputerCount, 0);
     EXPECT_TRUE(t.ComputerToMove);
-    tickAfterPause();
+    tickPastThePause();
     EXPECT_EQ(t.ComputerCount, 1);
     EXPECT_TRUE(host.messages.empty()); // taking with an empty hand does not win
 }
@@ -168,7 +157,7 @@ TEST_F(EndOfGame, TicksDuringTheComputersOwnEndMessageStartNoMove)
 {
     play("human= computer=9c,Kc top=Jd due=0/3 turn=computer", kDiamonds);
     keepTickingWhileAMessageIsOpen();
-    tickAfterPause();
+    tickPastThePause();
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(t.ComputerCount, 2);
 }

@@ -7,7 +7,7 @@
 #include "game/ring.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
-#include "table_text.h"
+#include "table_test.h"
 
 namespace kolvar::testing {
 namespace {
@@ -69,7 +69,7 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     t = TableFrom("human=Kh computer=7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac "
                   "top=Jc suit=c due=0/5 turn=computer");
     host.cues.clear();
-    host.now = t.LastMoveTick + 1001;
+    host.now = t.LastMoveTick + kJustPastThePause;
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 21);
     EXPECT_EQ(host.cues, Cues({kComputerTakeCue}));
@@ -92,7 +92,7 @@ TEST(TheRing, AnEmptyStockGivesNothingAndTheTurnStillPasses)
     ASSERT_EQ(StockCount(t), 0);
 
     host.cues.clear();
-    host.now = t.LastMoveTick + 1001;
+    host.now = t.LastMoveTick + kJustPastThePause;
     Timer1_Timer(t, host);
     EXPECT_EQ(t.ComputerCount, 15);
     EXPECT_TRUE(host.cues.empty()); // no card, no cue

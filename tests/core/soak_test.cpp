@@ -15,8 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 namespace kolvar::testing {
 namespace {
 
@@ -159,13 +157,14 @@ TEST(Soak, ManyWholeGamesKeepTheTableSoundAfterEveryEvent)
         const std::string failure = run.play(kEventsPerSeed, sig);
         ASSERT_EQ(failure, "");
     }
-    std::cout << "soak: games " << sig.games << ", human wins " << sig.humanWins
-              << ", computer wins " << sig.computerWins << ", lays " << sig.lays
-              << ", cards taken by the computer " << sig.cardsTaken << "\n";
-    // The random player must really have played: games ended both ways.
-    EXPECT_GT(sig.humanWins, 10);
-    EXPECT_GT(sig.computerWins, 10);
-    EXPECT_GT(sig.lays, 10000);
+    const std::string line =
+        "games " + std::to_string(sig.games) + " human-wins " + std::to_string(sig.humanWins) +
+        " computer-wins " + std::to_string(sig.computerWins) + " lays " + std::to_string(sig.lays) +
+        " computer-cards-taken " + std::to_string(sig.cardsTaken);
+    // The seeds fix every event, so the tally is the same on every machine; a
+    // change in how the rules play changes it, as it changes the signature.
+    EXPECT_EQ(line, "games 271 human-wins 17 computer-wins 254 lays 17244 "
+                    "computer-cards-taken 4768");
 }
 
 } // namespace

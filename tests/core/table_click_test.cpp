@@ -4,26 +4,13 @@
 #include "game/invariants.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
-#include "table_text.h"
+#include "table_test.h"
 
 namespace kolvar::testing {
 namespace {
 
-struct TableClick : ::testing::Test {
-    void play(std::string_view line, int raisedSuit = -1)
-    {
-        t = TableFrom(line);
-        if (raisedSuit >= 0)
-            host.raise(raisedSuit);
-        ASSERT_EQ(CheckInvariants(t, host), "") << line;
-    }
-    void click(int x, int y) { ClickAt(t, host, x, y); }
-    void clickCard(int i) { ClickCard(t, host, i); }
-    void clickStock() { ClickStockMiddle(t, host); }
+struct TableClick : TableTest {
     int16_t hit(int x, int y) const { return HitTestHand(t, TestGeometry(), x, y); }
-
-    Table t;
-    FakeHost host;
 };
 
 // --- The turn, the stock and the reminder -------------------------------

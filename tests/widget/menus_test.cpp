@@ -6,7 +6,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "view/form1.h"
-#include "window_clicks.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,14 +18,8 @@
 namespace kolvar::testing {
 namespace {
 
-struct Menus : ::testing::Test {
-    Menus()
-    {
-        w.setMessagePresenter(
-            [this](const QString& text, const QString& title) { messages << title + ": " + text; });
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
+struct Menus : WindowTest {
+    Menus() { EXPECT_TRUE(QTest::qWaitForWindowActive(&w)); }
     // The items that the opened menus show in ink rather than greyed out.
     QStringList enabled()
     {
@@ -45,15 +39,9 @@ struct Menus : ::testing::Test {
     // Ends the game in progress with the human laying his last card.
     void winTheGame()
     {
-        Table& t = w.table();
-        std::string error;
-        ASSERT_TRUE(ParseTable("human=Kd computer=9c top=Qd", t, error)) << error;
-        w.SetSuitLook(kDiamonds, kRaised);
-        ClickWindowCard(w, 0);
+        play("human=Kd computer=9c top=Qd", kDiamonds);
+        clickCard(0);
     }
-
-    Form1 w;
-    QStringList messages;
 };
 
 const QStringList kAll{"JocNou", "Optiuni", "Exit", "Despre", "ReguliDeJoc"};

@@ -9,7 +9,7 @@
 #include "table_text.h"
 #include "ui/about.h"
 #include "view/form1.h"
-#include "window_clicks.h"
+#include "window_test.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -103,42 +103,29 @@ TEST(MessageBoxReading, TellsAnIconASecondButtonAndAnotherCaptionFromAPlainBox)
     EXPECT_NE(close.captionInk, InkOf("OK", QApplication::font("QPushButton")));
 }
 
-struct MessageBoxes : ::testing::Test {
-    MessageBoxes()
-    {
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-    }
-    void set(std::string_view line, int raisedSuit)
-    {
-        std::string error;
-        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
-        w.SetSuitLook(raisedSuit, kRaised);
-    }
-    void clickHand(int i) { ClickWindowCard(w, i); }
-
-    Form1 w;
+// The window's own message boxes, as the player sees them.
+struct MessageBoxes : WindowTest {
+    MessageBoxes() { w.setMessagePresenter(nullptr); }
 };
 
 TEST_F(MessageBoxes, TheReminderToPickASuit)
 {
     w.JocNou_Click(); // the human opens, with no suit named yet
-    const SeenBox seen = seeBox([&] { clickHand(0); });
+    const SeenBox seen = seeBox([&] { clickCard(0); });
     expectPlainBox(seen, kPickSuitTitle, kPickSuitText);
 }
 
 TEST_F(MessageBoxes, TheWonMessage)
 {
-    set("human=Kd computer=9c top=Qd", kDiamonds);
-    const SeenBox seen = seeBox([&] { clickHand(0); });
+    play("human=Kd computer=9c top=Qd", kDiamonds);
+    const SeenBox seen = seeBox([&] { clickCard(0); });
     expectPlainBox(seen, kEndTitle, kWinText);
 }
 
 TEST_F(MessageBoxes, TheLostMessage)
 {
-    set("human=8c,9h computer=Kd top=Qd turn=computer", kDiamonds);
-    w.table().LastMoveTick = GetTickCount() - 5000;
-    const SeenBox seen = seeBox([&] { w.Timer1_Timer(); });
+    play("human=8c,9h computer=Kd top=Qd turn=computer", kDiamonds);
+    const SeenBox seen = seeBox([&] { computerMoves(); });
     expectPlainBox(seen, kEndTitle, kLossText);
     EXPECT_EQ(w.table().ComputerCount, 0);
 }

@@ -7,7 +7,7 @@
 #include "ui/cue_player.h"
 #include "ui/form2.h"
 #include "view/form1.h"
-#include "window_clicks.h"
+#include "window_test.h"
 
 #include <QCheckBox>
 #include <QTest>
@@ -24,34 +24,16 @@ QStringList names(std::initializer_list<std::string_view> cues)
     return out;
 }
 
-struct Sound : ::testing::Test {
-    Sound()
-    {
-        w.setMessagePresenter([](const QString&, const QString&) {});
-        w.cuePlayer().setPlayer(std::make_unique<FakeWavePlayer>(played));
-    }
-    void play(std::string_view line, int raisedSuit)
-    {
-        std::string error;
-        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
-        w.SetSuitLook(raisedSuit, kRaised);
-    }
-    void clickHand(int i) { ClickWindowCard(w, i); }
-    void clickStock() { ClickWindowStock(w, Qt::RightButton); }
-    void computerMoves()
-    {
-        w.table().LastMoveTick = GetTickCount() - 5000;
-        w.Timer1_Timer();
-    }
+struct Sound : WindowTest {
+    Sound() { w.cuePlayer().setPlayer(std::make_unique<FakeWavePlayer>(played)); }
 
-    Form1 w;
     QStringList played;
 };
 
 TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
 {
     play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
-    clickStock();
+    clickStock(Qt::RightButton);               // any button takes
     EXPECT_EQ(played, names({kHumanTakeCue})); // one for three cards
     played.clear();
 
@@ -63,7 +45,7 @@ TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
     played.clear();
 
     play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd", kDiamonds);
-    clickHand(0); // an ace
+    clickCard(0); // an ace
     EXPECT_EQ(played, names({kHumanLayCue}));
     w.table().ComputerToMove = true;
     w.table().ComputerDrawDue = 1;
@@ -83,7 +65,7 @@ TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)
     ASSERT_EQ(w.table().HumanCount, 5) << "the take was made";
     computerMoves();
     ASSERT_FALSE(w.table().ComputerToMove) << "the computer moved";
-    clickHand(0);
+    clickCard(0);
     ASSERT_EQ(w.table().HumanCount, 4) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());
 }
@@ -94,7 +76,7 @@ TEST_F(Sound, SwitchingSoundOffInTheOptionsWindowSilencesTheNextCue)
     w.optionsWindow()->Check1->setChecked(false);
     w.optionsWindow()->close();
     play("human=8d,Kd computer=9c top=Qd", kDiamonds);
-    clickHand(0);
+    clickCard(0);
     ASSERT_EQ(w.table().HumanCount, 1) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());
     EXPECT_FALSE(w.options().OptSound);

@@ -14,6 +14,7 @@
 #include "game/suit_buttons.h"
 #include "ui/form3.h"
 #include "view/form1.h"
+#include "window_test.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -34,27 +35,16 @@ QSize ClientAtZoom(double z)
     return {static_cast<int>(std::lround(1000 * z)), static_cast<int>(std::ceil(650 * z))};
 }
 
-struct WindowLayout : ::testing::Test {
+struct WindowLayout : WindowTest {
     WindowLayout()
     {
-        w.setMessagePresenter([](const QString&, const QString&) {});
         w.options().OptSound = false;
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        play(kMidGame);
+        play(kMidGame, kDiamonds);
     }
     double ratio() const { return w.devicePixelRatioF(); }
     double s() const { return w.tableScale().s(); }
     QSize card() const { return artwork::cardSize(s()); }
     QPoint place(int x, int y) const { return OnDevice(QPoint(x, y), s()); }
-
-    void play(std::string_view line)
-    {
-        std::string error;
-        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
-        ShowCurrentSuit(w.table(), w);
-        w.RedrawTable();
-    }
     // Gives the table widget a client area of `size` logical pixels and waits
     // until the table is laid out for it and drawn with crisp art.
     bool setClient(QSize size)
@@ -108,8 +98,6 @@ struct WindowLayout : ::testing::Test {
             ++p;
         return p;
     }
-
-    Form1 w;
 };
 
 TEST_F(WindowLayout, AGameInProgressIsUntouchedAndWholeAtEverySize)
