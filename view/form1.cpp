@@ -3,8 +3,10 @@
 #include "view/form1.h"
 
 #include "computer/computer_turn.h"
+#include "game/invariants.h"
 #include "game/layout.h"
 #include "game/new_game.h"
+#include "game/notation.h"
 #include "game/suit_buttons.h"
 #include "game/timing.h"
 #include "human/table_click.h"
@@ -25,6 +27,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace kolvar {
 namespace {
@@ -56,6 +60,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), cuePlayer_(options_)
     crispArt_.setInterval(kCrispArtDelayMs);
     connect(&crispArt_, &QTimer::timeout, this, &Form1::makeCrispArt);
     zoomOverride_ = ZoomOverride(qgetenv("KOLVAR_ZOOM").constData());
+    checking_ = qEnvironmentVariable("KOLVAR_CHECK") == QLatin1String("1");
     InstallTableAccessibility();
     buildTable();
     Form_Load();
@@ -199,6 +204,7 @@ void Form1::JocNou_Click()
     cuePlayer_.prepare();
     selection_.index = 0; // the first card of the new hand
     kolvar::JocNou_Click(table_, options_, *this);
+    checkTable();
 }
 
 void Form1::Optiuni_Click()
@@ -242,6 +248,7 @@ void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
         RedrawTable();
     }
     kolvar::Form_MouseDown(table_, geometry_, *this, x, y);
+    checkTable();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)
@@ -252,31 +259,55 @@ void Form1::keyPressEvent(QKeyEvent* event)
         return;
     }
     PressTableKey(table_, *this, selection_, play->key, play->suit);
+    checkTable();
 }
 
 void Form1::Picture4_Click()
 {
-    ClickSuitButton(table_, *this, kDiamonds);
+    pressSuitButton(kDiamonds);
 }
 
 void Form1::Picture5_Click()
 {
-    ClickSuitButton(table_, *this, kSpades);
+    pressSuitButton(kSpades);
 }
 
 void Form1::Picture6_Click()
 {
-    ClickSuitButton(table_, *this, kHearts);
+    pressSuitButton(kHearts);
 }
 
 void Form1::Picture7_Click()
 {
-    ClickSuitButton(table_, *this, kClubs);
+    pressSuitButton(kClubs);
+}
+
+void Form1::pressSuitButton(int16_t suit)
+{
+    ClickSuitButton(table_, *this, suit);
+    checkTable();
 }
 
 void Form1::Timer1_Timer()
 {
     kolvar::Timer1_Timer(table_, *this);
+    checkTable();
+}
+
+// With KOLVAR_CHECK=1 every event that may change the table (a move, a deal,
+// the end of a game) is followed by the state checker, outside any move
+// still running; a broken rule stops the game at once, saying which rule and
+// on which table, so that a long unattended run finds the first fault.
+void Form1::checkTable() const
+{
+    if (!checking_ || moves_.held())
+        return;
+    const std::string broken = CheckInvariants(table_, *this);
+    if (broken.empty())
+        return;
+    std::fprintf(stderr, "kolvar: the table broke a rule: %s\n  %s\n", broken.c_str(),
+                 FormatTable(table_).c_str());
+    std::abort();
 }
 
 // Closing the table ends the game program, its other windows with it.

@@ -107,6 +107,8 @@ private:
     void showTable();
     void makeCrispArt();
     void toggleFullScreen();
+    void pressSuitButton(int16_t suit);
+    void checkTable() const;
     template <typename Window, typename Make>
     void showModeless(QPointer<Window>& window, Make make);
 
@@ -122,6 +124,7 @@ private:
     QTimer Timer1;
     QTimer crispArt_; // single shot, after the last resize
     std::optional<double> zoomOverride_;
+    bool checking_ = false;   // KOLVAR_CHECK=1: the state checker after every event
     QSize laidOutFor_;        // the client area the table was last laid out for
     bool showsCards_ = false; // the last drawing was a redraw, not a clear
     TableSurface* surface_ = nullptr;

@@ -2,6 +2,7 @@
 // bar, the orange table and the suit buttons, read from what is drawn; and
 // the suit buttons' two looks, told apart by their pixels.
 #include "drawn.h"
+#include "game/notation.h"
 #include "pictures.h"
 #include "platform/picture_box.h"
 #include "view/form1.h"
@@ -11,6 +12,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace kolvar::testing {
@@ -198,6 +201,37 @@ TEST(Form1Window, F11PutsTheTableFullScreenAndBack)
     EXPECT_EQ(Drawn(w.surface()).size(), w.surface().size() * w.devicePixelRatioF());
     QTest::keyClick(&w.surface(), Qt::Key_F11);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
+}
+
+// With KOLVAR_CHECK=1 the state checker runs after every event that may
+// change the table, and a broken rule stops the game, naming the rule and
+// the table.
+TEST(Form1WindowDeathTest, UnderKolvarCheckABrokenTableStopsTheGameNamingRuleAndTable)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto breakAndTick = [] {
+        Form1 w;
+        std::string error;
+        if (!ParseTable("human=8d,9d computer=Kc top=Kd game=on", w.table(), error))
+            return;
+        w.table().HumanHand[1].face() = w.table().HumanHand[0]; // the eight twice
+        w.Timer1_Timer();
+        std::exit(0);
+    };
+    EXPECT_EXIT(
+        {
+            qputenv("KOLVAR_CHECK", "1");
+            breakAndTick();
+        },
+        ::testing::KilledBySignal(SIGABRT),
+        "kolvar: the table broke a rule: .*8d.*\n  human=8d,8d ");
+    // Without it the game goes on, as a player's game does.
+    EXPECT_EXIT(
+        {
+            qunsetenv("KOLVAR_CHECK");
+            breakAndTick();
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
