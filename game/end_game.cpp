@@ -2,6 +2,7 @@
 #include "game/end_game.h"
 
 #include "game/hand_queries.h"
+#include "game/pacing.h"
 #include "game/rules.h"
 
 namespace kolvar {
@@ -19,8 +20,8 @@ bool CannotAnswerLastJack(const Table& t, Side s)
 void EndGame(Table& t, Host& host, bool humanWon)
 {
     t.GameInProgress = false;
+    PaceComputer(t, host); // no tick while the message is open, nor after
     host.ShowMessage(humanWon ? kWinText : kLossText, kEndTitle);
-    host.SetTimerEnabled(false);
     host.SetOptionsItemEnabled(true);
 }
 

@@ -4,6 +4,7 @@
 
 #include "game/cues.h"
 #include "game/hand_queries.h"
+#include "game/pacing.h"
 #include "game/ring.h"
 #include "game/rules.h"
 #include "game/suit_buttons.h"
@@ -59,6 +60,7 @@ void passTurn(Table& t, Host& host, Side mover, bool keepsTurn)
     t.ComputerToMove = (keepsTurn ? mover : Opponent(mover)) == Side::Computer;
     if (mover == Side::Human || keepsTurn)
         t.LastMoveTick = host.TickCount();
+    PaceComputer(t, host);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "game/new_game.h"
 
 #include "game/hand_queries.h"
+#include "game/pacing.h"
 #include "game/suit_buttons.h"
 
 #include <algorithm>
@@ -75,11 +76,11 @@ void JocNou_Click(Table& t, const Options& options, Host& host)
     FlattenSuitButtons(host);
     t.HumanDrawDue = 1;
     t.ComputerDrawDue = 0;
-    host.SetTimerEnabled(true);
     host.SetOptionsItemEnabled(false);
     t.GameInProgress = true;
     if (!options.OptHumanFirst)
         computerOpens(t, host);
+    PaceComputer(t, host);
 }
 
 } // namespace kolvar

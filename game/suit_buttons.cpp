@@ -1,6 +1,8 @@
 // The suit buttons: showing the current suit and taking the human's choice.
 #include "game/suit_buttons.h"
 
+#include "game/pacing.h"
+
 namespace kolvar {
 
 void FlattenSuitButtons(Host& host)
@@ -35,6 +37,8 @@ void ClickSuitButton(Table& t, Host& host, int16_t suit)
             host.SetSuitLook(s, kFlat);
     if (look == kRaised)
         t.CurrentSuit = suit;
+    // A suit named after the human's seven lets the computer move.
+    PaceComputer(t, host);
 }
 
 } // namespace kolvar

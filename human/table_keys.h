@@ -29,8 +29,8 @@ enum class TableKey {
 
 // Acts on one play key; `suit` is the suit button's suit for TableKey::Suit.
 // Outside a game only a digit acts, as its suit button's click does; while
-// the computer is to move the selection stays. The table is redrawn when the selection moves or first
-// shows; a move redraws it itself.
+// the computer is to move the selection stays. The table is redrawn when the selection moves or
+// first shows; a move redraws it itself.
 void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key, int16_t suit = 0);
 
 // Keeps the selection on a card of the hand as the hand changes: after a lay,

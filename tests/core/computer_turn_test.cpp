@@ -2,6 +2,7 @@
 #include "computer/computer_turn.h"
 #include "fake_host.h"
 #include "game/invariants.h"
+#include "game/suit_buttons.h"
 #include "table_test.h"
 
 namespace kolvar::testing {
@@ -71,6 +72,39 @@ TEST_F(ComputerTurn, NoTickMovesWhileAMoveRunsOrAfterTheGameEnded)
     t.GameInProgress = false;
     move();
     EXPECT_EQ(t.ComputerCount, 2);
+}
+
+// The timer runs only while the computer has a move due, so that a table
+// waiting for the human makes no wake-ups.
+TEST_F(ComputerTurn, TheTimerRunsOnlyWhileTheComputerHasAMoveDue)
+{
+    play("human=8d,7h,Ks computer=9d,Qc,Qs top=Kd game=on", kDiamonds);
+    host.timerEnabled = false;
+    clickCard(0);
+    EXPECT_TRUE(host.timerEnabled) << "the turn passed to the computer";
+    tickPastThePause();
+    ASSERT_FALSE(t.ComputerToMove);
+    EXPECT_FALSE(host.timerEnabled) << "the human's turn";
+
+    clickCard(0); // his seven: the computer waits for a suit
+    EXPECT_TRUE(t.ComputerToMove);
+    EXPECT_FALSE(host.timerEnabled);
+    ClickSuitButton(t, host, kSpades);
+    EXPECT_TRUE(host.timerEnabled) << "a suit named, the computer's move is due";
+    ClickSuitButton(t, host, kSpades); // and withdrawn
+    EXPECT_FALSE(host.timerEnabled);
+}
+
+TEST_F(ComputerTurn, NoTickWhileTheEndOfTheGameIsShown)
+{
+    play("human=8d computer=9c top=Qc turn=computer game=on", kClubs);
+    host.timerEnabled = true;
+    bool tickingWhileShown = true;
+    host.onMessage = [&] { tickingWhileShown = host.timerEnabled; };
+    tickPastThePause(); // the computer lays its last card and wins
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_FALSE(tickingWhileShown);
+    EXPECT_FALSE(host.timerEnabled);
 }
 
 // --- The ladder ---------------------------------------------------------

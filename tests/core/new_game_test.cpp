@@ -101,7 +101,7 @@ TEST_F(NewGame, HumanOpensWithNoSuitNamed)
     EXPECT_FALSE(t.ComputerToMove);
     EXPECT_TRUE(t.SuitPickOpen);
     EXPECT_EQ(t.CurrentSuit, kClubs); // named by the human before his first card
-    EXPECT_TRUE(host.timerEnabled);
+    EXPECT_FALSE(host.timerEnabled) << "the table waits for the human: no ticks";
     EXPECT_FALSE(host.optionsItemEnabled);
     EXPECT_TRUE(host.cues.empty());
 }
@@ -151,6 +151,7 @@ TEST_F(NewGame, TiesForTheOpeningSuitGoToTheLowerSuitCode)
     JocNou_Click(t, options, host);
     ASSERT_EQ(ComputerHandText(t), "8s,8h,8c,7c,9s"); // two spades, two clubs, a heart
     EXPECT_EQ(t.CurrentSuit, kSpades);
+    EXPECT_TRUE(host.timerEnabled) << "the computer has its first move due";
 }
 
 TEST_F(NewGame, NewGameMidGameDealsAfreshAndKeepsTheGameLocked)
@@ -163,7 +164,7 @@ TEST_F(NewGame, NewGameMidGameDealsAfreshAndKeepsTheGameLocked)
     EXPECT_EQ(t.HumanCount, 5);
     EXPECT_EQ(t.PlayedCount, 0);
     EXPECT_EQ(RaisedSuitButtons(host), 0);
-    EXPECT_TRUE(host.timerEnabled);
+    EXPECT_FALSE(host.timerEnabled);
     EXPECT_FALSE(host.optionsItemEnabled);
     EXPECT_EQ(CheckInvariants(t, host), "");
 }

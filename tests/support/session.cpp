@@ -5,6 +5,7 @@
 #include "computer/computer_turn.h"
 #include "game/invariants.h"
 #include "game/new_game.h"
+#include "game/pacing.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
 #include "human/table_keys.h"
@@ -18,8 +19,8 @@ std::string CheckSession(const Table& t, const FakeHost& host)
         return e;
     if (host.moves.held())
         return "a move is still marked as running";
-    if (t.GameInProgress != host.timerEnabled)
-        return "the timer does not run exactly while a game is in progress";
+    if (ComputerHasAMoveDue(t, host) != host.timerEnabled)
+        return "the timer does not run exactly while the computer has a move due";
     if (t.GameInProgress == host.optionsItemEnabled)
         return "the options item is not locked exactly while a game is in progress";
     return {};

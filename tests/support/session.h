@@ -26,9 +26,9 @@
 namespace kolvar::testing {
 
 // Empty while the table is sound (CheckInvariants, the suit buttons
-// included) and the window agrees with it: the timer runs and the options
-// item is locked exactly while a game is in progress, and no move is still
-// marked as running. Otherwise the first thing found wrong.
+// included) and the window agrees with it: the timer runs exactly while the
+// computer has a move due, the options item is locked exactly while a game
+// is in progress, and no move is still marked as running. Otherwise the first thing found wrong.
 std::string CheckSession(const Table& t, const FakeHost& host);
 
 class Session {

@@ -8,6 +8,7 @@
 #include "view/form1.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -232,6 +233,41 @@ TEST(Form1WindowDeathTest, UnderKolvarCheckABrokenTableStopsTheGameNamingRuleAnd
             breakAndTick();
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// Counts the timer events the whole program receives.
+struct TimerEvents : QObject {
+    TimerEvents() { qApp->installEventFilter(this); }
+    ~TimerEvents() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Timer ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
+// A dealt game waiting for the human wakes the program up not once; the
+// timer that paces the computer runs only while the computer has a move due.
+TEST(Form1Window, AGameWaitingForTheHumanMakesNoTimerWakeUps)
+{
+    Shown w;
+    w.setMessagePresenter([](const QString&, const QString&) {});
+    w.options().OptSound = false;
+    w.JocNou_Click();   // the human opens
+    w.Picture4_Click(); // and names diamonds: now it is his move
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.windowIcon().isNull() == false; }));
+    QCoreApplication::processEvents();
+    TimerEvents timers;
+    QElapsedTimer idle;
+    idle.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return idle.elapsed() >= 2000; }, 5000));
+    EXPECT_EQ(timers.count, 0) << "timer events in 2 s of a game nobody plays";
+    // The count counts: a take hands the computer its move, and the ticks come.
+    const TableRect stock = StockRect(w.geometry());
+    w.Form_MouseDown(Qt::LeftButton, {}, stock.x + 1, stock.y + 1);
+    ASSERT_TRUE(w.table().ComputerToMove);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timers.count > 0; }, 2000));
 }
 
 } // namespace

@@ -53,7 +53,6 @@ TEST_F(Menus, OptionsAreLockedFromTheDealToTheEndOfTheGame)
     QTest::keyClick(&w, Qt::Key_F2);
     EXPECT_EQ(w.table().HumanCount, 5);
     EXPECT_EQ(enabled(), kDuringAGame);
-    EXPECT_TRUE(w.timer().isActive());
 
     QTest::keyClick(&w, Qt::Key_F3);
     EXPECT_EQ(w.optionsWindow(), nullptr);
@@ -65,7 +64,6 @@ TEST_F(Menus, OptionsAreLockedFromTheDealToTheEndOfTheGame)
     EXPECT_EQ(messages, QStringList{"Kolvar Americana: Felicitari, ati castigat! Sunteti un "
                                     "norocos!!!!!"});
     EXPECT_EQ(enabled(), kAll);
-    EXPECT_FALSE(w.timer().isActive());
     QTest::keyClick(&w, Qt::Key_F3);
     ASSERT_NE(w.optionsWindow(), nullptr);
     EXPECT_TRUE(w.optionsWindow()->isVisible());
