@@ -129,10 +129,11 @@ void Form1::layOutTable()
     const bool newScale = laidOutFor_.isEmpty() || !(scale == scale_);
     scale_ = scale;
     laidOutFor_ = client;
-    geometry_ = LayOutTable(TablePixels(client.width(), scale_.zoom),
-                            TablePixels(client.height(), scale_.zoom));
+    const QSize table(TablePixels(client.width(), scale_.zoom),
+                      TablePixels(client.height(), scale_.zoom));
+    geometry_ = LayOutTable(table.width(), table.height());
     surface_->resizeImage(client, scale_.ratio);
-    placeSuitButtons(newScale);
+    placeSuitButtons(table, newScale);
     if (!renderer_->artIsCrisp()) {
         if (showsCards_)
             crispArt_.start(); // a run of resizes may follow
@@ -146,11 +147,10 @@ void Form1::layOutTable()
 // The buttons stand where the rules place them on the table, z times as far
 // from the corner, their faces drawn at the drawing scale in a frame of two
 // rings, each a table pixel at the zoom wide.
-void Form1::placeSuitButtons(bool newScale)
+void Form1::placeSuitButtons(QSize table, bool newScale)
 {
-    const SuitButtonPlacement place = PlaceSuitButtons(TablePixels(surface_->width(), scale_.zoom),
-                                                       TablePixels(surface_->height(), scale_.zoom),
-                                                       kSuitButtonWidth, kSuitButtonHeight);
+    const SuitButtonPlacement place =
+        PlaceSuitButtons(table.width(), table.height(), kSuitButtonWidth, kSuitButtonHeight);
     const int ring = std::max(1, scale_.toLogical(1));
     for (int s = 0; s < kSuitCount; ++s) {
         PictureBox& button = surface_->suitButton(s);

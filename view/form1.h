@@ -103,7 +103,7 @@ private:
     void buildMenus();
     void buildTable();
     void layOutTable();
-    void placeSuitButtons(bool newScale);
+    void placeSuitButtons(QSize table, bool newScale);
     void showTable();
     void makeCrispArt();
     void toggleFullScreen();
