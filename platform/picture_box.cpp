@@ -112,25 +112,28 @@ void PictureBox::setFadedWhenFlat(bool faded)
     update();
 }
 
-// The frame first, then, in device pixels, the client area: the image from
-// the device pixel nearest to the box's corner, the background where it
-// does not reach, and the fading over both. The client area starts where the
-// image does, so nothing drawn in it touches the frame.
+// In device pixels: the frame, the image from the device pixel nearest to
+// the box's corner, the background where it does not reach, and the fading
+// over them. The frame ends where the image begins, so neither covers the
+// other.
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    if (border_ > 0)
-        paintFrame(p);
     const QTransform toDevice = p.deviceTransform();
-    const QPoint origin = nearestPixel(toDevice.map(QPointF(border_, border_)));
-    const QRect client(origin,
-                       nearestPixel(toDevice.map(QPointF(width() - border_, height() - border_))) -
-                           QPoint(1, 1));
+    auto device = [&](qreal x, qreal y) { return nearestPixel(toDevice.map(QPointF(x, y))); };
+    const QPoint origin = device(border_, border_);
+    const QRect client(origin, device(width() - border_, height() - border_) - QPoint(1, 1));
     const QRect area = toDevice.mapRect(QRectF(event->rect())).toAlignedRect() & client;
+    p.setWorldTransform(toDevice.inverted()); // draw in device pixels
+    if (border_ > 0) {
+        const QPoint corner = device(0, 0);
+        const int outer = device(std::max(1, border_ / 2), 0).x() - corner.x();
+        paintFrame(p, QRect(corner, device(width(), height()) - QPoint(1, 1)), client,
+                   std::clamp(outer, 1, origin.x() - corner.x()));
+    }
     if (area.isEmpty())
         return;
-    p.setWorldTransform(toDevice.inverted()); // draw in device pixels
     paintImage(p, area, origin);
     if (fadedWhenFlat_ && appearance_ == 0) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -155,25 +158,29 @@ void PictureBox::paintImage(QPainter& p, const QRect& area, QPoint origin) const
         p.drawImage(pixels, image_, pixels.translated(-origin));
 }
 
-// The frame is two rings around the client area, the outer one half the
-// border wide (a pixel at least), the inner one the rest: a flat box shows a
-// thin outline, a raised one the classic two-tone bevel, each ring drawn by
-// Qt's own shaded panel, which lays it on whole device pixels.
-void PictureBox::paintFrame(QPainter& p) const
+// The frame fills `box` around `client`: an outer ring `outer` device pixels
+// wide, and an inner one out to the client area. A flat box shows a thin
+// outline, a raised one the classic two-tone bevel, light above and left,
+// dark below and right. It is drawn on whole device pixels here rather than
+// by Qt's shaded panel, which rounds each ring from the widget's own origin:
+// on a screen of 1.25 or 1.5 device pixels per logical one that origin lies
+// between device pixels, and the bevel would part from the image.
+void PictureBox::paintFrame(QPainter& p, const QRect& box, const QRect& client, int outer) const
 {
-    const int outer = std::max(1, border_ / 2);
     const bool raised = appearance_ == 1;
-    auto ring = [&](int inset, int width, QColor light, QColor dark) {
-        QPalette colours;
-        colours.setColor(QPalette::Light, light);
-        colours.setColor(QPalette::Dark, dark);
-        qDrawShadePanel(&p, rect().adjusted(inset, inset, -inset, -inset), colours, false, width);
+    // Light along the top and left of `outside`, dark along its bottom and
+    // right, out to `inside`.
+    auto bevel = [&](const QRect& outside, const QRect& inside, QColor light, QColor dark) {
+        p.fillRect(QRect(outside.topLeft(), QPoint(outside.right(), inside.top() - 1)), light);
+        p.fillRect(QRect(outside.topLeft(), QPoint(inside.left() - 1, outside.bottom())), light);
+        p.fillRect(QRect(QPoint(outside.left(), inside.bottom() + 1), outside.bottomRight()), dark);
+        p.fillRect(QRect(QPoint(inside.right() + 1, outside.top()), outside.bottomRight()), dark);
     };
-    ring(0, outer, raised ? kBevelOuterLight : kFlatOutline,
-         raised ? kBevelOuterDark : kFlatOutline);
-    if (border_ > outer)
-        ring(outer, border_ - outer, raised ? kBevelInnerLight : background_,
-             raised ? kBevelInnerDark : background_);
+    const QRect ring = box.adjusted(outer, outer, -outer, -outer);
+    bevel(box, ring, raised ? kBevelOuterLight : kFlatOutline,
+          raised ? kBevelOuterDark : kFlatOutline);
+    bevel(ring, client, raised ? kBevelInnerLight : background_,
+          raised ? kBevelInnerDark : background_);
 }
 
 // Qt hands a widget its mouse position rounded to whole logical pixels; the

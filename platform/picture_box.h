@@ -69,7 +69,7 @@ private:
     QSize shownSize() const;
     QPoint imagePixelAt(const QMouseEvent& event) const;
     void paintImage(QPainter& p, const QRect& area, QPoint origin) const;
-    void paintFrame(QPainter& p) const;
+    void paintFrame(QPainter& p, const QRect& box, const QRect& client, int outer) const;
 
     QImage image_;
     QSize imageSize_; // in image pixels, also while blank

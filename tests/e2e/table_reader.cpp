@@ -174,7 +174,18 @@ void TableReader::readSuitButtons(const QImage& screen, SeenTable& seen) const
 {
     const int designed = scale_.toDevice(kSuitButtonWidth);
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        const QPoint corner = buttonCorner(suit);
+        // Where a logical pixel is a fraction of device pixels (Qt scale
+        // 1.25), the button's first device pixel may lie one off the corner
+        // reckoned from the table's: the button starts where its pixels do,
+        // at the one pixel near there with the table above it and left of it.
+        QPoint corner = buttonCorner(suit);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint p = buttonCorner(suit) + QPoint(dx, dy);
+                if (!isTable(screen, p) && isTable(screen, p - QPoint(1, 0)) &&
+                    isTable(screen, p - QPoint(0, 1)))
+                    corner = p;
+            }
         int w = 0, h = 0;
         while (w < 2 * designed && !isTable(screen, corner + QPoint(w, 0)) &&
                screen.rect().contains(corner + QPoint(w, 0)))
