@@ -1,0 +1,91 @@
+// The display: none named, one named that does not answer, and the X server
+// going away under a game in progress. Each ends the program with one line on
+// standard error and a non-zero status, by itself: no abort, no core dump.
+#include "game_run.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace kolvar::e2e {
+namespace {
+
+TEST(NoDisplay, IsSaidInOneLineAndTheGameEnds)
+{
+    GameRun game(nullptr, {});
+    ASSERT_TRUE(game.ended());
+    EXPECT_FALSE(game.crashed());
+    EXPECT_EQ(game.exitCode(), 1);
+    EXPECT_EQ(game.errors(), "kolvar: no display to show the game on (DISPLAY is not set)\n");
+}
+
+// A display number that no X server on this machine has taken.
+QString unusedDisplay()
+{
+    for (int n = 899;; --n)
+        if (!QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+            return QString(":%1").arg(n);
+}
+
+struct DisplayNamed {
+    const char* name;
+    QString variable;
+};
+
+struct DisplayNotAnswering : ::testing::TestWithParam<DisplayNamed> {};
+
+TEST_P(DisplayNotAnswering, IsSaidInOneLineAndTheGameEnds)
+{
+    GameRun game(nullptr, {{GetParam().variable}});
+    ASSERT_TRUE(game.ended());
+    EXPECT_FALSE(game.crashed()) << "it aborted";
+    EXPECT_EQ(game.exitCode(), 1);
+    EXPECT_EQ(game.errors(), "kolvar: no display to show the game on (cannot connect to " +
+                                 GetParam().variable.toStdString() + ")\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Named, DisplayNotAnswering,
+                         ::testing::Values(DisplayNamed{"X11", "DISPLAY=" + unusedDisplay()},
+                                           DisplayNamed{"Wayland",
+                                                        "WAYLAND_DISPLAY=kolvar-no-compositor"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The X server ends under a game in progress, at the table or with a message
+// box open (a nested event loop): the reminder to name the opening suit,
+// which a card laid before it brings up.
+struct XServerGoingAway : ::testing::TestWithParam<bool> {};
+
+TEST_P(XServerGoingAway, EndsTheGameWithOneLineAndANonZeroStatus)
+{
+    auto display = std::make_unique<XDisplay>();
+    ASSERT_TRUE(display->ok()) << "Xvfb did not start";
+    GameRun game(display.get(), {});
+    ASSERT_TRUE(game.windowUp());
+    TableReader reader(KOLVAR_ASSETS);
+    ASSERT_EQ(DealAndTake(*display, game.window(), reader), "");
+    if (GetParam()) {
+        display->key("F2", game.window());
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                const SeenTable seen = reader.read(display->screenshot());
+                return seen.hand.size() == 5 && seen.raisedSuit == -1;
+            },
+            5000));
+        display->key("Return", game.window());
+        ASSERT_TRUE(WaitFor([&] { return !display->windows("^Kolvar$").isEmpty(); }, 3000));
+    }
+    display.reset();
+    ASSERT_TRUE(game.ended()) << "the game went on without its display";
+    EXPECT_FALSE(game.crashed()) << "it aborted or crashed";
+    EXPECT_NE(game.exitCode(), 0);
+    const std::string said = game.errors();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("X11"), std::string::npos) << said;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dealt, XServerGoingAway, ::testing::Values(false, true),
+                         [](const auto& info) {
+                             return std::string(info.param ? "WithAMessageBoxOpen" : "AtTheTable");
+                         });
+
+} // namespace
+} // namespace kolvar::e2e
