@@ -1,7 +1,10 @@
 // The display: none named, one named that does not answer, and the X server
-// going away under a game in progress. Each ends the program with one line on
-// standard error and a non-zero status, by itself: no abort, no core dump.
+// or the Wayland compositor going away under a game in progress. Each ends
+// the program with one line on standard error and a non-zero status, by
+// itself: no abort, no core dump. The line for a display that goes away is
+// Qt's own.
 #include "game_run.h"
+#include "weston.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -49,6 +52,17 @@ INSTANTIATE_TEST_SUITE_P(Named, DisplayNotAnswering,
                                                         "WAYLAND_DISPLAY=kolvar-no-compositor"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The game, gone with its display: one line that names the window system.
+void expectEndedInOneLineNaming(GameRun& game, const char* windowSystem)
+{
+    ASSERT_TRUE(game.ended()) << "the game went on without its display";
+    EXPECT_FALSE(game.crashed()) << "it aborted or crashed";
+    EXPECT_NE(game.exitCode(), 0);
+    const std::string said = game.errors();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(windowSystem), std::string::npos) << said;
+}
+
 // The X server ends under a game in progress, at the table or with a message
 // box open (a nested event loop): the reminder to name the opening suit,
 // which a card laid before it brings up.
@@ -74,18 +88,35 @@ TEST_P(XServerGoingAway, EndsTheGameWithOneLineAndANonZeroStatus)
         ASSERT_TRUE(WaitFor([&] { return !display->windows("^Kolvar$").isEmpty(); }, 3000));
     }
     display.reset();
-    ASSERT_TRUE(game.ended()) << "the game went on without its display";
-    EXPECT_FALSE(game.crashed()) << "it aborted or crashed";
-    EXPECT_NE(game.exitCode(), 0);
-    const std::string said = game.errors();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_NE(said.find("X11"), std::string::npos) << said;
+    expectEndedInOneLineNaming(game, "X11");
 }
 
 INSTANTIATE_TEST_SUITE_P(Dealt, XServerGoingAway, ::testing::Values(false, true),
                          [](const auto& info) {
                              return std::string(info.param ? "WithAMessageBoxOpen" : "AtTheTable");
                          });
+
+// Most of weston's output in the table's colour: the game's window is drawn.
+bool showsTable(const QImage& output)
+{
+    int table = 0, all = 0;
+    for (int y = 0; y < output.height(); y += 10)
+        for (int x = 0; x < output.width(); x += 10, ++all)
+            table += (output.pixel(x, y) & 0xffffff) == 0xFFC080;
+    return all > 0 && table > all / 2;
+}
+
+TEST(WaylandCompositorGoingAway, EndsTheGameWithOneLineAndANonZeroStatus)
+{
+    auto weston = std::make_unique<Weston>();
+    if (!weston->ok())
+        GTEST_SKIP() << weston->failure().toStdString();
+    GameRun game(nullptr, {weston->clientEnvironment() << "QT_QPA_PLATFORM=wayland"});
+    ASSERT_TRUE(WaitFor([&] { return showsTable(weston->screenshot()); }, 20000))
+        << "the table was not drawn: " << game.errors();
+    weston.reset();
+    expectEndedInOneLineNaming(game, "Wayland");
+}
 
 } // namespace
 } // namespace kolvar::e2e

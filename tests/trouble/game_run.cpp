@@ -13,10 +13,17 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// What the shell or the test runner may have set that would change the game.
-constexpr const char* kCleared[] = {"DISPLAY",          "WAYLAND_DISPLAY",   "QT_QPA_PLATFORM",
-                                    "QT_SCALE_FACTOR",  "KOLVAR_ZOOM",       "KOLVAR_CHECK",
-                                    "QT_LOGGING_RULES", "QT_MESSAGE_PATTERN"};
+// What the shell, the desktop or the test runner may have set that would
+// change the game: each run is a session of its own.
+constexpr const char* kCleared[] = {"DISPLAY",          "WAYLAND_DISPLAY",
+                                    "QT_QPA_PLATFORM",  "QT_QPA_PLATFORMTHEME",
+                                    "QT_SCALE_FACTOR",  "QT_STYLE_OVERRIDE",
+                                    "QT_LOGGING_RULES", "QT_MESSAGE_PATTERN",
+                                    "KOLVAR_ZOOM",      "KOLVAR_CHECK",
+                                    "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP",
+                                    "DESKTOP_SESSION",  "DBUS_SESSION_BUS_ADDRESS",
+                                    "XDG_CONFIG_HOME",  "XDG_CACHE_HOME",
+                                    "XDG_DATA_HOME"};
 
 } // namespace
 
