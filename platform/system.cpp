@@ -95,11 +95,16 @@ bool HasDisplay()
 
 void HoldStartupMessages()
 {
-    passOn = qInstallMessageHandler(holdMessage);
+    // A developer's QT_FATAL_WARNINGS aborts on the first warning, which
+    // must then be printed, not held.
+    if (!qEnvironmentVariableIsSet("QT_FATAL_WARNINGS"))
+        passOn = qInstallMessageHandler(holdMessage);
 }
 
 void ReleaseStartupMessages()
 {
+    if (!passOn)
+        return;
     qInstallMessageHandler(passOn);
     std::vector<HeldMessage> messages;
     {

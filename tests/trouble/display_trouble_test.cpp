@@ -34,6 +34,11 @@ struct DisplayNamed {
     QString variable;
 };
 
+std::ostream& operator<<(std::ostream& out, const DisplayNamed& d)
+{
+    return out << d.variable.toStdString();
+}
+
 struct DisplayNotAnswering : ::testing::TestWithParam<DisplayNamed> {};
 
 TEST_P(DisplayNotAnswering, IsSaidInOneLineAndTheGameEnds)

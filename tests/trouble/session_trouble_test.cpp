@@ -53,6 +53,11 @@ struct RuntimeFolder {
     const char* saying;
 };
 
+std::ostream& operator<<(std::ostream& out, const RuntimeFolder& f)
+{
+    return out << f.name;
+}
+
 Setting runtimeAt(const QString& folder, mode_t mode)
 {
     QDir().mkpath(folder);

@@ -17,6 +17,11 @@ struct ZoomValue {
     QSize screen = {1280, 800};
 };
 
+std::ostream& operator<<(std::ostream& out, const ZoomValue& z)
+{
+    return out << "KOLVAR_ZOOM=\"" << z.value << '"';
+}
+
 struct ZoomValues : ::testing::TestWithParam<ZoomValue> {};
 
 TEST_P(ZoomValues, TheTableTakesTheFittedOrTheNearestZoom)
