@@ -14,7 +14,7 @@ namespace {
 constexpr uid_t kNobody = 65534;
 
 // What the shell, the desktop or the test runner may have set that would
-// change the game: each run is a session of its own.
+// change the game: each run starts from the same clean environment.
 constexpr const char* kCleared[] = {"DISPLAY",          "WAYLAND_DISPLAY",
                                     "QT_QPA_PLATFORM",  "QT_QPA_PLATFORMTHEME",
                                     "QT_SCALE_FACTOR",  "QT_STYLE_OVERRIDE",

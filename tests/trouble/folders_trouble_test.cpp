@@ -1,9 +1,8 @@
-// The player's session when its folders are not as a desktop makes them. The
+// The player's folders when they are not as a desktop login makes them. The
 // game writes nothing in HOME, so a read-only one draws no word and one that
-// does not exist is not made. An XDG_RUNTIME_DIR that is unset,
-// missing, open to others or another user's draws Qt's own one line about it
-// (the sound server's socket lives there too); the game says nothing more and
-// plays.
+// does not exist is not made. An XDG_RUNTIME_DIR that is unset, missing, open
+// to others or another user's draws Qt's own one line about it (the sound
+// server's socket lives there too); the game says nothing more and plays.
 #include "game_run.h"
 
 #include <QDir>
@@ -14,9 +13,9 @@
 namespace kolvar::e2e {
 namespace {
 
-using SessionTrouble = OnDisplay;
+using FolderTrouble = OnDisplay;
 
-TEST_F(SessionTrouble, NothingIsWrittenInAHomeThatMayBeWritten)
+TEST_F(FolderTrouble, NothingIsWrittenInAHomeThatMayBeWritten)
 {
     GameRun game(display, {});
     PlayAndQuit(*display, game);
@@ -25,7 +24,7 @@ TEST_F(SessionTrouble, NothingIsWrittenInAHomeThatMayBeWritten)
     EXPECT_EQ(home.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(' '), "");
 }
 
-TEST_F(SessionTrouble, AReadOnlyHomeDrawsNoWord)
+TEST_F(FolderTrouble, AReadOnlyHomeDrawsNoWord)
 {
     Setting setting;
     setting.unprivileged = true;
@@ -35,7 +34,7 @@ TEST_F(SessionTrouble, AReadOnlyHomeDrawsNoWord)
     EXPECT_EQ(game.errors(), "");
 }
 
-TEST_F(SessionTrouble, AHomeThatDoesNotExistIsNotMadeAndDrawsNoWord)
+TEST_F(FolderTrouble, AHomeThatDoesNotExistIsNotMadeAndDrawsNoWord)
 {
     QTemporaryDir scratch;
     const QString nowhere = scratch.filePath("nonexistent");
