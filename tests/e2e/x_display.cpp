@@ -25,7 +25,11 @@ XDisplay::XDisplay(QSize size) : xvfb_(std::make_unique<QProcess>()), size_(size
     // Xvfb picks a free display itself and writes its number to the pipe.
     const QString screen = QString("%1x%2x24").arg(size.width()).arg(size.height());
     xvfb_->setProgram("Xvfb");
-    xvfb_->setArguments({"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"});
+    // -noreset: a game started just after another quit finds the server up,
+    // where Xvfb would otherwise reset when its last client leaves and refuse
+    // connections for a moment.
+    xvfb_->setArguments(
+        {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
     xvfb_->start();
     if (!xvfb_->waitForStarted(5000))
         return;
