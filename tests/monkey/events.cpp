@@ -13,8 +13,9 @@ namespace {
 // taking and the suit buttons.
 const std::array<const char*, 13> kPlayKeys = {
     "Left", "Right", "Home", "End", "Return", "KP_Enter", "space", "Down", "t", "1", "2", "3", "4"};
-// Its menu keys and what every window and message box of the game answers.
-const std::array<const char*, 6> kWindowKeys = {"F1", "F2", "F3", "F11", "Escape", "Tab"};
+// Its menu keys but F2 (a deal has a weight of its own) and what every
+// window and message box of the game answers.
+const std::array<const char*, 5> kWindowKeys = {"F1", "F3", "F11", "Escape", "Tab"};
 
 struct Named {
     const char* name;
@@ -332,7 +333,7 @@ Event SeededEvents::quick()
     case 4:
         return key(kPlayKeys[below(int(kPlayKeys.size()))]);
     default:
-        return key(below(3) == 0 ? "F2" : kWindowKeys[below(int(kWindowKeys.size()))]);
+        return key(below(8) == 0 ? "F2" : kWindowKeys[below(int(kWindowKeys.size()))]);
     }
 }
 
@@ -346,9 +347,9 @@ Event SeededEvents::any()
         return at < 0;
     };
     Event e;
-    if (take(170))
+    if (take(185))
         e = click(Spot::Hand, below(8));
-    else if (take(70))
+    else if (take(80))
         e = click(Spot::Stock);
     else if (take(70))
         e = click(Spot::Suit, below(4));
@@ -364,9 +365,9 @@ Event SeededEvents::any()
         e = clickAt(Spot::Rules, below(1000), below(1000));
     else if (take(180))
         e = key(kPlayKeys[below(int(kPlayKeys.size()))]);
-    else if (take(40))
+    else if (take(20))
         e = key("F2");
-    else if (take(90))
+    else if (take(85))
         e = key(kWindowKeys[below(int(kWindowKeys.size()))]);
     else if (take(50)) {
         const std::array<const char*, 8> keys = {"space", "Tab", "Return", "Escape",
