@@ -1,5 +1,5 @@
-// The monkey's events: their seeded choice, their one-line text and the
-// reading of a log back into events.
+// The monkey's events: their one-line text and the reading of a log back
+// into events.
 #include "events.h"
 
 #include <array>
@@ -8,14 +8,6 @@
 
 namespace kolvar::monkey {
 namespace {
-
-// The keys the game answers on its table: moving the selection, laying,
-// taking and the suit buttons.
-const std::array<const char*, 13> kPlayKeys = {
-    "Left", "Right", "Home", "End", "Return", "KP_Enter", "space", "Down", "t", "1", "2", "3", "4"};
-// Its menu keys but F2 (a deal has a weight of its own) and what every
-// window and message box of the game answers.
-const std::array<const char*, 5> kWindowKeys = {"F1", "F3", "F11", "Escape", "Tab"};
 
 struct Named {
     const char* name;
@@ -76,49 +68,6 @@ std::optional<int> number(const std::string& word)
     return std::stoi(word);
 }
 
-Event click(Spot spot, int index = 0)
-{
-    Event e;
-    e.action = Action::Click;
-    e.spot = spot;
-    e.index = index;
-    return e;
-}
-
-// A click at (x, y) thousandths of a window.
-Event clickAt(Spot spot, int x, int y)
-{
-    Event e = click(spot);
-    e.x = x;
-    e.y = y;
-    return e;
-}
-
-Event key(std::string name, Recipient to = Recipient::Focused)
-{
-    Event e;
-    e.action = Action::Key;
-    e.key = std::move(name);
-    e.to = to;
-    return e;
-}
-
-Event menu(std::string menu, std::string item)
-{
-    Event e;
-    e.action = Action::Menu;
-    e.menu = std::move(menu);
-    e.item = std::move(item);
-    return e;
-}
-
-Event bare(Action action)
-{
-    Event e;
-    e.action = action;
-    return e;
-}
-
 std::optional<Event> parseClick(const std::vector<std::string>& w)
 {
     // click SPOT [INDEX | X Y] button B [twice]
@@ -127,7 +76,7 @@ std::optional<Event> parseClick(const std::vector<std::string>& w)
     const std::optional<int> spot = valueOf(kSpots, w[1]);
     if (!spot)
         return std::nullopt;
-    Event e = click(static_cast<Spot>(*spot));
+    Event e = ClickOn(static_cast<Spot>(*spot));
     size_t at = 2;
     if (hasIndex(e.spot)) {
         const std::optional<int> index = number(w[at++]);
@@ -162,7 +111,7 @@ std::optional<Event> parseWord(const std::vector<std::string>& w)
     const std::optional<int> action = valueOf(kWords, w[0]);
     if (!action)
         return std::nullopt;
-    Event e = bare(static_cast<Action>(*action));
+    Event e = Plain(static_cast<Action>(*action));
     if (e.action != Action::Resize)
         return w.size() == 1 ? std::optional<Event>(e) : std::nullopt;
     // resize WIDTH HEIGHT at X Y
@@ -179,6 +128,48 @@ std::optional<Event> parseWord(const std::vector<std::string>& w)
 }
 
 } // namespace
+
+Event ClickOn(Spot spot, int index)
+{
+    Event e;
+    e.action = Action::Click;
+    e.spot = spot;
+    e.index = index;
+    return e;
+}
+
+Event ClickAt(Spot spot, int x, int y)
+{
+    Event e = ClickOn(spot);
+    e.x = x;
+    e.y = y;
+    return e;
+}
+
+Event KeyTo(std::string name, Recipient to)
+{
+    Event e;
+    e.action = Action::Key;
+    e.key = std::move(name);
+    e.to = to;
+    return e;
+}
+
+Event MenuItem(std::string menu, std::string item)
+{
+    Event e;
+    e.action = Action::Menu;
+    e.menu = std::move(menu);
+    e.item = std::move(item);
+    return e;
+}
+
+Event Plain(Action action)
+{
+    Event e;
+    e.action = action;
+    return e;
+}
 
 std::string Describe(const Event& e)
 {
@@ -221,9 +212,9 @@ std::optional<Event> ParseDescription(const std::string& text, int delayMs)
         e = parseClick(w);
     } else if (w[0] == "key" && w.size() == 4 && w[2] == "to") {
         if (const std::optional<int> to = valueOf(kRecipients, w[3]))
-            e = key(w[1], static_cast<Recipient>(*to));
+            e = KeyTo(w[1], static_cast<Recipient>(*to));
     } else if (w[0] == "menu" && w.size() == 3) {
-        e = menu(w[1], w[2]);
+        e = MenuItem(w[1], w[2]);
     } else {
         e = parseWord(w);
     }
@@ -269,149 +260,6 @@ std::optional<Event> ParseLogLine(const std::string& line)
     std::string rest;
     std::getline(in, rest);
     return ParseDescription(rest.substr(0, rest.find(" = ")), *delay);
-}
-
-// --- The seeded stream -----------------------------------------------------
-
-uint64_t SeededEvents::bits()
-{
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-int SeededEvents::below(int n)
-{
-    return static_cast<int>((bits() >> 11) % static_cast<uint64_t>(n));
-}
-
-// Mostly brisk play, often the pause of a player who thinks, now and then
-// long enough for the computer's answer and the timer to run.
-int SeededEvents::pause()
-{
-    const int p = below(100);
-    if (p < 60)
-        return between(20, 200);
-    if (p < 92)
-        return between(200, 1000);
-    return between(1000, 3000);
-}
-
-std::optional<Event> SeededEvents::next()
-{
-    Event e;
-    if (burstLeft_ > 0) {
-        --burstLeft_;
-        e = quick();
-        e.delayMs = kBurstStepMs;
-        return e;
-    }
-    if (below(10) == 0) {
-        burstLeft_ = kBurstLength - 1;
-        e = quick();
-    } else {
-        e = any();
-    }
-    e.delayMs = pause();
-    return e;
-}
-
-// What a burst is made of: clicks on the table and keys for whatever has
-// the focus.
-Event SeededEvents::quick()
-{
-    switch (below(6)) {
-    case 0:
-        return click(Spot::Hand, below(8));
-    case 1:
-        return click(Spot::Stock);
-    case 2:
-        return click(Spot::Suit, below(4));
-    case 3:
-        return clickAt(Spot::Anywhere, below(1000), below(1000));
-    case 4:
-        return key(kPlayKeys[below(int(kPlayKeys.size()))]);
-    default:
-        return key(below(8) == 0 ? "F2" : kWindowKeys[below(int(kWindowKeys.size()))]);
-    }
-}
-
-// One event of any kind, by weight: most of them clicks on the table and
-// play keys; exits about one in 170.
-Event SeededEvents::any()
-{
-    int at = below(1000);
-    auto take = [&](int weight) {
-        at -= weight;
-        return at < 0;
-    };
-    Event e;
-    if (take(185))
-        e = click(Spot::Hand, below(8));
-    else if (take(80))
-        e = click(Spot::Stock);
-    else if (take(70))
-        e = click(Spot::Suit, below(4));
-    else if (take(20))
-        e = click(Spot::Pile);
-    else if (take(90))
-        e = clickAt(Spot::Anywhere, below(1000), below(1000));
-    else if (take(30))
-        e = click(Spot::OptionsBox, 1 + below(2));
-    else if (take(20))
-        e = click(Spot::BoxButton);
-    else if (take(10))
-        e = clickAt(Spot::Rules, below(1000), below(1000));
-    else if (take(180))
-        e = key(kPlayKeys[below(int(kPlayKeys.size()))]);
-    else if (take(20))
-        e = key("F2");
-    else if (take(85))
-        e = key(kWindowKeys[below(int(kWindowKeys.size()))]);
-    else if (take(50)) {
-        const std::array<const char*, 8> keys = {"space", "Tab", "Return", "Escape",
-                                                 "Left",  "F2",  "1",      "alt+F4"};
-        const auto to = static_cast<Recipient>(1 + below(4));
-        // Alt+F4 closes an options or rules window or a box, never the table here.
-        const int last = to == Recipient::Table ? 7 : 8;
-        e = key(keys[below(last)], to);
-    } else if (take(20))
-        e = menu("File", "JocNou");
-    else if (take(10))
-        e = menu("Help", "Despre");
-    else if (take(10))
-        e = menu("Help", "Reguli");
-    else if (take(50))
-        e = bare(Action::Answer);
-    else if (take(20)) {
-        e = bare(Action::Resize);
-        e.width = between(300, 1920);
-        e.height = between(200, 1032);
-        e.x = below(400);
-        e.y = below(300);
-    } else if (take(8))
-        e = bare(Action::Maximize);
-    else if (take(8))
-        e = bare(Action::Restore);
-    else if (take(6))
-        e = bare(Action::FullScreen);
-    else if (take(20))
-        e = bare(Action::Activate);
-    else if (take(2))
-        e = key("F4", Recipient::Table);
-    else if (take(2))
-        e = key("alt+F4");
-    else if (take(2))
-        e = menu("File", "Exit");
-    else
-        e = key(kPlayKeys[below(int(kPlayKeys.size()))]);
-    if (e.action == Action::Click) {
-        const int b = below(10);
-        e.button = b < 8 ? 1 : b == 8 ? 2 : 3;
-        e.twice = below(10) == 0;
-    }
-    return e;
 }
 
 // --- Replay ----------------------------------------------------------------

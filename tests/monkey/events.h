@@ -60,6 +60,13 @@ struct Event {
     bool operator==(const Event&) const = default;
 };
 
+// Events of each kind, with no pause before them.
+Event ClickOn(Spot spot, int index = 0);
+Event ClickAt(Spot spot, int x, int y); // (x, y) thousandths of the window
+Event KeyTo(std::string key, Recipient to = Recipient::Focused);
+Event MenuItem(std::string menu, std::string item);
+Event Plain(Action action);
+
 // The event without its pause, e.g. "click hand 3 button 1 twice",
 // "key alt+F4 to table", "menu File Exit", "resize 1100 750 at 40 30".
 std::string Describe(const Event& e);

@@ -79,14 +79,9 @@ std::vector<std::string> Input::send(const std::vector<Event>& group, const Game
         case Action::Menu:
             met.push_back(menu(e, spots, xdo));
             break;
-        case Action::Answer: {
-            Event answer;
-            answer.action = Action::Key;
-            answer.key = "Return";
-            answer.to = Recipient::Box;
-            met.push_back(key(answer, windows, xdo));
+        case Action::Answer:
+            met.push_back(key(KeyTo("Return", Recipient::Box), windows, xdo));
             break;
-        }
         default:
             met.push_back(windowManager(e, windows));
             break;

@@ -1,62 +1,21 @@
-// A monkey run: the desktop, the game started (and started again after each
-// exit the monkey asked for), the events sent at their pace, and between
-// them the watch: every line the game prints, how it ends, whether its
-// window answers the window manager's ping, whether it went away, and the
-// counts of the summary (the client area's new sizes, the deals seen).
-#include "monkey.h"
-
-#include "desktop.h"
-#include "events.h"
-#include "game_process.h"
-#include "input.h"
-#include "liveness.h"
-#include "table_spots.h"
-#include "x_client.h"
-#include "x_display.h"
+// A monkey run's frame: the desktop and the game's private home and D-Bus
+// session, the events in their order (a burst's together) at their pace,
+// each sent and logged, the game's environment, and the account at the end.
+#include "run.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
-#include <atomic>
-#include <chrono>
-#include <deque>
-#include <fstream>
-#include <functional>
+#include <algorithm>
 #include <iostream>
-#include <memory>
-#include <poll.h>
 #include <sstream>
 
 namespace kolvar::monkey {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-
-std::atomic<bool> stopAsked{false};
-
-constexpr int kStartBoundMs = 60000; // the sanitizers' build starts slowly
-constexpr int kTableBoundMs = 20000; // from the window to its first table
-constexpr int kExitBoundMs = 20000;  // an exit, LeakSanitizer's pass included
-constexpr int kAskedExitMs = 20000;  // how long after an F4 an exit counts as asked for
-constexpr int kDealBoundMs = 3000;   // from an F2 to the dealt table on screen
-constexpr int kWatchEveryMs = 100;   // the window's size, its being there, the deal
-constexpr int kMoreOutputMs = 5000;  // a report's further lines gathered after its first
-constexpr size_t kRecentEvents = 20; // in a failure's account
-constexpr size_t kOutputKept = 400;  // the game's lines kept for the account
-
 bool isDeal(const Event& e)
 {
     return (e.action == Action::Key && e.key == "F2") ||
            (e.action == Action::Menu && e.item == "JocNou");
-}
-
-std::string hex(unsigned long window)
-{
-    std::ostringstream out;
-    out << "0x" << std::hex << window;
-    return out.str();
 }
 
 uint64_t clockSeed()
@@ -67,69 +26,9 @@ uint64_t clockSeed()
            1000000000u;
 }
 
-class Run {
-public:
-    explicit Run(const MonkeyOptions& options) : options_(options) {}
-    ~Run();
-    MonkeyTally go();
+} // namespace
 
-private:
-    bool openSource();
-    bool setUpDesktop();
-    void loop();
-    void startGame();
-    void closeGame();
-    bool service(Clock::time_point until, const std::function<bool()>& done = {});
-    void readOutput();
-    void checkEnding();
-    void watch(Clock::time_point now);
-    void watchDeal(Clock::time_point now, const Box& area);
-    void send(const std::vector<Event>& group);
-    std::vector<std::string> gameEnvironment() const;
-    void dropLiveness();
-    void fail(const std::string& reason);
-    void note(const std::string& text);
-    void say(const std::string& text) const;
-    double elapsed() const;
-    void report();
-
-    const MonkeyOptions& options_;
-    MonkeyTally tally_;
-    std::unique_ptr<EventSource> source_;
-    std::ofstream log_;
-    Clock::time_point start_ = Clock::now();
-
-    std::unique_ptr<e2e::XDisplay> display_;
-    std::unique_ptr<e2e::Desktop> desktop_;
-    std::unique_ptr<XClient> x_;
-    std::unique_ptr<Input> input_;
-    QProcess bus_;
-    QString busAddress_;
-    QTemporaryDir home_;
-
-    std::unique_ptr<GameProcess> game_;
-    long games_ = 0;
-    unsigned long window_ = 0;
-    std::optional<MenuBar> menuBar_;
-    std::unique_ptr<Liveness> liveness_;
-    long pings_ = 0; // answered, by the games before this one's liveness
-    std::optional<Box> client_;
-    std::optional<Clock::time_point> windowGone_;
-    Clock::time_point lastWatch_{};
-    std::optional<Clock::time_point> lastMayExit_;
-    struct PendingDeal {
-        Clock::time_point until;
-        size_t rowBefore;
-    };
-    std::optional<PendingDeal> deal_;
-    std::optional<std::string> badOutput_;
-    Verdict badVerdict_ = Verdict::Expected;
-    Clock::time_point badSince_{};
-    std::deque<std::string> recent_;
-    std::deque<std::string> output_;
-};
-
-Run::~Run()
+MonkeyRun::~MonkeyRun()
 {
     game_.reset();
     if (bus_.state() != QProcess::NotRunning) {
@@ -138,7 +37,7 @@ Run::~Run()
     }
 }
 
-MonkeyTally Run::go()
+MonkeyTally MonkeyRun::go()
 {
     if (openSource() && setUpDesktop()) {
         loop();
@@ -151,7 +50,7 @@ MonkeyTally Run::go()
     return tally_;
 }
 
-bool Run::openSource()
+bool MonkeyRun::openSource()
 {
     if (!options_.replay.empty()) {
         std::ifstream in(options_.replay);
@@ -184,7 +83,7 @@ bool Run::openSource()
 
 // The desktop, the monkey's own X connection, and the game's private home
 // and D-Bus session.
-bool Run::setUpDesktop()
+bool MonkeyRun::setUpDesktop()
 {
     // xfwm4 now and then does not come up on a busy machine; a second
     // desktop, on a display of its own, does.
@@ -229,7 +128,7 @@ bool Run::setUpDesktop()
 
 // The events in their order, a burst's quick events together; the game
 // started again before the next event when the last one exited.
-void Run::loop()
+void MonkeyRun::loop()
 {
     std::optional<Event> next = source_->next();
     const bool replaying = !options_.replay.empty();
@@ -259,204 +158,7 @@ void Run::loop()
         service(Clock::now() + milliseconds(500));
 }
 
-void Run::startGame()
-{
-    if (++games_ > 1)
-        ++tally_.restarts;
-    game_ = std::make_unique<GameProcess>(options_.game, gameEnvironment());
-    if (!game_->started()) {
-        fail("could not start " + options_.game);
-        return;
-    }
-    const long pid = game_->pid();
-    note("game started, pid " + std::to_string(pid));
-    GameWindows windows;
-    const bool shown = service(Clock::now() + milliseconds(kStartBoundMs), [&] {
-        windows = GameWindows::Of(*x_, pid);
-        return windows.table && x_->clientArea(windows.table);
-    });
-    if (!tally_.failure.empty() || !game_)
-        return;
-    if (!shown) {
-        fail("the game's window did not show in " + std::to_string(kStartBoundMs / 1000) + " s");
-        return;
-    }
-    window_ = windows.table;
-    const bool measured = service(Clock::now() + milliseconds(kTableBoundMs), [&] {
-        if (const std::optional<Box> area = x_->clientArea(window_))
-            menuBar_ = MeasureMenuBar(*x_, *area);
-        return menuBar_.has_value();
-    });
-    if (!tally_.failure.empty() || !game_)
-        return;
-    if (!measured) {
-        fail("no table under a menu bar in the game's window");
-        return;
-    }
-    liveness_ = std::make_unique<Liveness>(*x_, window_, options_.answerBoundMs);
-    const Box area = x_->clientArea(window_).value_or(Box{});
-    std::ostringstream shownAt;
-    shownAt << "window " << hex(window_) << ", client " << area.width << "x" << area.height
-            << " at " << area.x << "," << area.y << ", menu bar " << menuBar_->height
-            << " high, File at " << menuBar_->fileX << ", Help at " << menuBar_->helpX;
-    note(shownAt.str());
-}
-
-// The end of a run that passed: the game's window closed as its close button
-// closes it (message boxes answered first: a window under a modal box
-// refuses to close), and the game must exit cleanly, LeakSanitizer's pass
-// included.
-void Run::closeGame()
-{
-    for (int round = 0; round < 3 && game_ && tally_.failure.empty(); ++round) {
-        const GameWindows windows = GameWindows::Of(*x_, game_->pid());
-        note("closing the game's window" +
-             (windows.box ? ", after answering \"" + windows.boxTitle + "\"" : std::string()));
-        if (windows.box) {
-            Event answer;
-            answer.action = Action::Answer;
-            std::vector<bool> inMenuBar;
-            input_->send({answer}, windows, std::nullopt, inMenuBar);
-        }
-        lastMayExit_ = Clock::now();
-        input_->close(window_);
-        service(Clock::now() + milliseconds(kExitBoundMs / 3), [&] { return !game_; });
-    }
-    if (game_ && tally_.failure.empty())
-        fail("the game did not exit when its window was closed");
-}
-
-// Waits until `until` (or until `done` holds), watching the game all the
-// while; false when it stopped for a failure or `done` never held.
-bool Run::service(Clock::time_point until, const std::function<bool()>& done)
-{
-    for (;;) {
-        readOutput();
-        checkEnding();
-        const Clock::time_point now = Clock::now();
-        if (badOutput_ && (!game_ || now - badSince_ > milliseconds(kMoreOutputMs)))
-            fail(*badOutput_);
-        if (liveness_ && !liveness_->poll(now))
-            fail("the game's window left the window manager's ping unanswered for " +
-                 std::to_string(liveness_->waitingMs(now) / 1000) + " s");
-        if (!liveness_)
-            x_->pongs(0); // nothing waits for them
-        if (!tally_.failure.empty() || stopAsked)
-            return false;
-        if (now - lastWatch_ >= milliseconds(kWatchEveryMs)) {
-            lastWatch_ = now;
-            watch(now);
-        }
-        if (done && done())
-            return true;
-        if (now >= until)
-            return !done;
-        pollfd fds[2] = {{x_->fd(), POLLIN, 0}, {game_ ? game_->outputFd() : -1, POLLIN, 0}};
-        const auto left = std::chrono::duration_cast<milliseconds>(until - now).count();
-        poll(fds, 2, static_cast<int>(std::clamp<long long>(left, 1, 50)));
-    }
-}
-
-void Run::readOutput()
-{
-    if (!game_)
-        return;
-    for (const std::string& line : game_->lines()) {
-        output_.push_back(line);
-        if (output_.size() > kOutputKept)
-            output_.pop_front();
-        note("game: " + line);
-        const Verdict v = Judge(line);
-        // The first line of a report may be its rule of '='; the line that
-        // names the sanitizer or the rule says more, and its account wins.
-        const bool saysMore =
-            !badOutput_ || (badVerdict_ == Verdict::Unexpected && v != Verdict::Unexpected);
-        if (v == Verdict::Expected || !saysMore)
-            continue;
-        if (!badOutput_)
-            badSince_ = Clock::now();
-        badVerdict_ = v;
-        badOutput_ = v == Verdict::Sanitizer    ? "a sanitizer's report: " + line
-                     : v == Verdict::BrokenRule ? "the state checker stopped the game: " + line
-                                                : "an unexpected line from the game: " + line;
-    }
-}
-
-void Run::checkEnding()
-{
-    if (!game_)
-        return;
-    const std::optional<Ending> end = game_->ending();
-    if (!end)
-        return;
-    // What it printed last, to the end of its output.
-    e2e::WaitFor(
-        [&] {
-            readOutput();
-            return game_->outputFd() < 0;
-        },
-        2000, 20);
-    note("game " + Describe(*end));
-    dropLiveness();
-    const bool asked = lastMayExit_ && Clock::now() - *lastMayExit_ < milliseconds(kAskedExitMs);
-    if (badOutput_)
-        fail(*badOutput_ + " (the game " + Describe(*end) + ")");
-    else if (!end->clean())
-        fail("the game " + Describe(*end));
-    else if (!asked)
-        fail("the game exited (status 0) though nothing asked it to");
-    game_.reset();
-    window_ = 0;
-    client_.reset();
-    windowGone_.reset();
-    deal_.reset();
-    menuBar_.reset();
-}
-
-// Every tenth of a second: the window's size, whether it is still there,
-// and whether the deal asked for shows.
-void Run::watch(Clock::time_point now)
-{
-    if (!game_ || !window_)
-        return;
-    const std::optional<Box> area = x_->clientArea(window_);
-    if (!area) {
-        dropLiveness();
-        if (!windowGone_)
-            windowGone_ = now;
-        else if (now - *windowGone_ > milliseconds(options_.answerBoundMs))
-            fail("the game's window went away and the game did not exit in " +
-                 std::to_string(options_.answerBoundMs / 1000) + " s");
-        return;
-    }
-    windowGone_.reset();
-    if (!liveness_)
-        liveness_ = std::make_unique<Liveness>(*x_, window_, options_.answerBoundMs);
-    // Counted from the game's first event on: a window that opens maximized
-    // may be seen at its first size before that.
-    if (client_) {
-        if (area->width != client_->width || area->height != client_->height)
-            ++tally_.resizes;
-        client_ = area;
-    }
-    watchDeal(now, *area);
-}
-
-void Run::watchDeal(Clock::time_point now, const Box& area)
-{
-    if (!deal_ || !menuBar_)
-        return;
-    const TableSpots spots(area, *menuBar_);
-    if (now > deal_->until) {
-        deal_.reset();
-    } else if (spots.humanCards(*x_) == 5 && spots.computerCards(*x_) == 5 &&
-               spots.humanRowPrint(*x_) != deal_->rowBefore) {
-        ++tally_.deals;
-        deal_.reset();
-    }
-}
-
-void Run::send(const std::vector<Event>& group)
+void MonkeyRun::send(const std::vector<Event>& group)
 {
     const GameWindows windows = GameWindows::Of(*x_, game_->pid());
     std::optional<TableSpots> spots;
@@ -490,7 +192,7 @@ void Run::send(const std::vector<Event>& group)
 // game runs, with a home, a runtime directory and a D-Bus session of its
 // own, the state checker on and the sanitizers stopping at the first report
 // (LeakSanitizer at exit).
-std::vector<std::string> Run::gameEnvironment() const
+std::vector<std::string> MonkeyRun::gameEnvironment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& name : env.keys())
@@ -514,20 +216,13 @@ std::vector<std::string> Run::gameEnvironment() const
     return out;
 }
 
-void Run::dropLiveness()
-{
-    if (liveness_)
-        pings_ += liveness_->answered();
-    liveness_.reset();
-}
-
-void Run::fail(const std::string& reason)
+void MonkeyRun::fail(const std::string& reason)
 {
     if (tally_.failure.empty())
         tally_.failure = reason;
 }
 
-void Run::note(const std::string& text)
+void MonkeyRun::note(const std::string& text)
 {
     char at[32];
     std::snprintf(at, sizeof at, "# %9.3f ", elapsed());
@@ -535,20 +230,20 @@ void Run::note(const std::string& text)
         log_ << at << text << "\n";
 }
 
-void Run::say(const std::string& text) const
+void MonkeyRun::say(const std::string& text) const
 {
     if (!options_.quiet)
         std::cout << "monkey: " << text << std::endl;
 }
 
-double Run::elapsed() const
+double MonkeyRun::elapsed() const
 {
     return std::chrono::duration<double>(Clock::now() - start_).count();
 }
 
 // A failure's account, on standard error and in the log: what failed, how to
 // send the same events again, the last events and what the game printed.
-void Run::report()
+void MonkeyRun::report()
 {
     tally_.seconds = elapsed();
     if (!tally_.failure.empty()) {
@@ -575,8 +270,6 @@ void Run::report()
     std::cout << tally_.summary() << std::endl;
 }
 
-} // namespace
-
 std::string MonkeyTally::summary() const
 {
     std::ostringstream out;
@@ -589,7 +282,7 @@ std::string MonkeyTally::summary() const
 MonkeyTally RunMonkey(const MonkeyOptions& options)
 {
     stopAsked = false;
-    return Run(options).go();
+    return MonkeyRun(options).go();
 }
 
 void StopMonkey()

@@ -3,7 +3,8 @@
 // and its log gives them back; the stream holds every key the game knows,
 // its bursts and its rare exits; the clicks land on the card, stock and
 // buttons they name, at any size; the liveness probe reports a stopped game;
-// and a line the game should not print fails the run.
+// a line the game should not print fails the run; and each way a game can
+// go wrong, played by a stand-in, fails it with its own account.
 #include "desktop_play.h"
 #include "events.h"
 #include "input.h"
@@ -292,6 +293,132 @@ TEST(MonkeyRun, ALineTheGameShouldNotPrintFailsTheRunAndIsNamed)
     const MonkeyTally tally = RunMonkey(options);
     EXPECT_NE(tally.failure.find("an unexpected line from the game: "), std::string::npos)
         << "the run ended: " << (tally.failure.empty() ? "passed" : tally.failure);
+}
+
+// --- What the monkey watches, on a stand-in that misbehaves ------------------
+
+Event after(int delayMs, Event e)
+{
+    e.delayMs = delayMs;
+    return e;
+}
+
+// Quiet events: clicks on the pile, a second and a half apart, none of which
+// may end a game.
+std::vector<Event> quiet(int count)
+{
+    return std::vector<Event>(static_cast<size_t>(count), after(1500, ClickOn(Spot::Pile)));
+}
+
+// A run that replays `events` to the game from a log written for it.
+MonkeyTally replay(const std::string& game, const std::vector<Event>& events,
+                   const std::vector<std::string>& environment, int answerBoundMs = 10000)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("events.log").toStdString();
+    std::ofstream log(path);
+    log << "# kolvar monkey, seed 7\n";
+    for (size_t i = 0; i < events.size(); ++i)
+        log << LogLine(0, static_cast<long>(i + 1), events[i], "") << "\n";
+    log.close();
+    MonkeyOptions options;
+    options.game = game;
+    options.replay = path;
+    options.logDir = dir.path().toStdString();
+    options.quiet = true;
+    options.answerBoundMs = answerBoundMs;
+    options.gameEnvironment = environment;
+    return RunMonkey(options);
+}
+
+MonkeyTally standIn(const std::string& misbehaviour, int answerBoundMs = 10000)
+{
+    return replay(KOLVAR_STAND_IN, quiet(4), {"MONKEY_STAND_IN=" + misbehaviour}, answerBoundMs);
+}
+
+bool says(const MonkeyTally& tally, const std::string& part)
+{
+    return tally.failure.find(part) != std::string::npos;
+}
+
+TEST(MonkeyWatch, AGameThatBehavesPassesAndExitsWhenItsWindowIsClosed)
+{
+    const MonkeyTally tally = standIn("");
+    EXPECT_EQ(tally.failure, "");
+    EXPECT_EQ(tally.events, 4);
+}
+
+TEST(MonkeyWatch, ACrashFailsTheRunWithItsSignal)
+{
+    const MonkeyTally tally = standIn("crash");
+    EXPECT_TRUE(says(tally, "the game killed by signal 6")) << tally.failure;
+}
+
+TEST(MonkeyWatch, AnExitWithAStatusOtherThanZeroFailsTheRun)
+{
+    const MonkeyTally tally = standIn("exit:3");
+    EXPECT_TRUE(says(tally, "the game exited with status 3")) << tally.failure;
+}
+
+TEST(MonkeyWatch, AnExitThatNothingAskedForFailsTheRun)
+{
+    const MonkeyTally tally = standIn("exit:0");
+    EXPECT_TRUE(says(tally, "exited (status 0) though nothing asked it to")) << tally.failure;
+}
+
+TEST(MonkeyWatch, AWindowThatStopsAnsweringThePingFailsTheRun)
+{
+    const MonkeyTally tally = standIn("hang", 2000);
+    EXPECT_TRUE(says(tally, "left the window manager's ping unanswered")) << tally.failure;
+}
+
+TEST(MonkeyWatch, AWindowThatGoesAwayWhileTheGameRunsOnFailsTheRun)
+{
+    const MonkeyTally tally = standIn("close", 2000);
+    EXPECT_TRUE(says(tally, "the game's window went away and the game did not exit"))
+        << tally.failure;
+}
+
+TEST(MonkeyWatch, AnExitTheMonkeyAskedForStartsTheGameAgain)
+{
+    std::vector<Event> events = quiet(2);
+    events.push_back(after(1500, MenuItem("File", "Exit")));
+    events.push_back(after(3000, ClickOn(Spot::Pile)));
+    const MonkeyTally tally = replay(KOLVAR_STAND_IN, events, {});
+    EXPECT_EQ(tally.failure, "");
+    EXPECT_EQ(tally.restarts, 1);
+}
+
+// Restored, resized twice and maximized again: four sizes, each counted once
+// however long the window keeps it.
+TEST(MonkeyWatch, EachNewSizeOfTheWindowCountsOnce)
+{
+    Event smaller = Plain(Action::Resize);
+    smaller.width = 1100;
+    smaller.height = 750;
+    Event smallest = smaller;
+    smallest.width = 800;
+    smallest.height = 600;
+    const MonkeyTally tally =
+        replay(KOLVAR_STAND_IN,
+               {after(500, Plain(Action::Restore)), after(1500, smaller), after(1500, smallest),
+                after(1500, Plain(Action::Maximize)), after(1500, ClickOn(Spot::Pile))},
+               {});
+    EXPECT_EQ(tally.failure, "");
+    EXPECT_EQ(tally.resizes, 4);
+}
+
+// Two deals asked for with F2 are two deals seen; the last event only gives
+// the second one time to show.
+TEST(MonkeyRun, TheDealsCountedAreTheDealsTheTableShows)
+{
+    const MonkeyTally tally =
+        replay(KOLVAR_BINARY,
+               {after(500, KeyTo("F2", Recipient::Table)),
+                after(1500, KeyTo("F2", Recipient::Table)), after(1500, Plain(Action::Maximize))},
+               {});
+    EXPECT_EQ(tally.failure, "");
+    EXPECT_EQ(tally.deals, 2);
 }
 
 } // namespace
