@@ -220,7 +220,7 @@ std::string Input::nameOf(unsigned long window) const
     return window ? hex(window).toStdString() : "nothing";
 }
 
-// A helper program, bounded: one that hangs is ended, and the run goes on.
+// xdotool or wmctrl, bounded: one that hangs is ended, and the run goes on.
 void Input::run(const QString& program, const QStringList& args) const
 {
     QProcess p;

@@ -252,6 +252,7 @@ void MonkeyRun::report()
                 << "monkey: seed " << tally_.seed << ", " << tally_.events << " events, "
                 << static_cast<int>(tally_.seconds) << " s; log " << tally_.logPath << "\n"
                 << "monkey: the same events again: make monkey SEED=" << tally_.seed
+                << " SECONDS=" << static_cast<int>(tally_.seconds) + 1
                 << "   or: make monkey REPLAY=" << tally_.logPath << "\n"
                 << "monkey: the last events:\n";
         for (const std::string& line : recent_)

@@ -1,5 +1,5 @@
 // The monkey's own connection to the X display, for what it asks many times
-// a second and cannot wait on a helper program for: the windows the window
+// a second and cannot wait on another program for: the windows the window
 // manager manages and whose they are, where a window's client area is, which
 // window has the focus, a few pixels of the screen, and the window manager's
 // ping. Plain Xlib, kept apart from Qt (their headers do not mix).
