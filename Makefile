@@ -11,6 +11,8 @@ SEED       ?= 1
 MOVES      ?= 100000000
 DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
+SECONDS    ?= 60
+REPLAY     ?=
 GENERATOR  := -G Ninja
 JOBS       ?= $(shell nproc)
 
@@ -20,7 +22,7 @@ WERROR ?=
 WERROR_FLAG = $(if $(WERROR),-DKOLVAR_WERROR=$(WERROR))
 
 .PHONY: run test deps configure build test-asan package assets bench soak fuzz fuzz-run fuzz-coverage \
-  format clean
+  monkey format clean
 
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kolvar
@@ -29,6 +31,7 @@ run: configure
 test: WERROR = ON
 test: build test-asan package
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(BUILD)/kolvar_monkey --game $(ASAN_BUILD)/kolvar --seconds 60 $(MONKEY_SEED) --log-dir $(BUILD)/monkey
 
 deps:
 	@scripts/install-deps.sh
@@ -39,11 +42,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# The rules and the widgets again under AddressSanitizer and UBSan.
+# The rules and the widgets again under AddressSanitizer and UBSan; the game
+# itself too, for the monkey.
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON $(WERROR_FLAG) --log-level=WARNING
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar_core_tests kolvar_widget_tests kolvar_fuzz_replay kolvar_fuzz_tests \
-	  kolvar_signature kolvar_soak
+	  kolvar_signature kolvar_soak kolvar
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L 'core|widget'
 
 # The Debian package, built as Debian builds one: no build type and the
@@ -83,6 +87,20 @@ soak: deps
 	@cmake -S . -B $(SOAK_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DKOLVAR_CORE_ONLY=ON --log-level=WARNING
 	@cmake --build $(SOAK_BUILD) -j $(JOBS) --target kolvar_soak
 	@$(SOAK_BUILD)/kolvar_soak --seed $(SEED) --moves $(MOVES)
+
+# The monkey: the sanitizers' build of the game on a desktop of its own, sent
+# SECONDS of seeded random input through X (SEED when given, else a seed from
+# the clock, printed), or the events of a log again (REPLAY=file). The log of
+# every event goes to $(BUILD)/monkey/.
+MONKEY_SEED = $(if $(filter file,$(origin SEED)),,--seed $(SEED))
+MONKEY_SOURCE = $(if $(REPLAY),--replay $(REPLAY),$(MONKEY_SEED) --seconds $(SECONDS))
+
+monkey: deps
+	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKOLVAR_SANITIZE=ON $(WERROR_FLAG) --log-level=WARNING
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target kolvar
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR_FLAG) --log-level=WARNING
+	@cmake --build $(BUILD) -j $(JOBS) --target kolvar_monkey
+	@$(BUILD)/kolvar_monkey --game $(ASAN_BUILD)/kolvar $(MONKEY_SOURCE) --log-dir $(BUILD)/monkey
 
 # The libFuzzer target over the rules (clang, AddressSanitizer, UBSan).
 fuzz: deps
