@@ -44,9 +44,22 @@ Desktop::~Desktop()
     stop(bus_);
 }
 
+// Now and then, on a loaded machine, xfwm4 does not come up in time; a
+// second start, on a fresh bus, does.
+bool Desktop::startWindowManager()
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (tryWindowManager())
+            return true;
+        stop(windowManager_);
+        stop(bus_);
+    }
+    return false;
+}
+
 // xfwm4 keeps its settings in xfconf, a service it reaches over D-Bus: it
 // gets a session bus of its own, and a home of its own for what it saves.
-bool Desktop::startWindowManager()
+bool Desktop::tryWindowManager()
 {
     bus_ = std::make_unique<QProcess>();
     bus_->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});

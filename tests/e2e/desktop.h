@@ -58,6 +58,7 @@ public:
 
 private:
     bool startWindowManager();
+    bool tryWindowManager();
     bool startPanel(int height);
 
     const XDisplay& display_;
