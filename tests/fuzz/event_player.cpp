@@ -151,17 +151,12 @@ void EventPlayer::pressKey(int key, int suit)
 // on the computer's turn, the same choice meets the rules' refusal.
 void EventPlayer::layLegal(int k, bool byKeys)
 {
-    const Table& t = table();
-    std::array<int, kHandCapacity> legal{};
-    int n = 0;
-    for (int i = 0; i < t.HumanCount; ++i)
-        if (MayLay(t, Side::Human, t.HumanHand[i]))
-            legal[n++] = i;
-    if (n == 0) {
+    const AdmittedCards admitted = HumanCardsAdmitted(table());
+    if (admitted.count == 0) {
         take(byKeys);
         return;
     }
-    const int target = legal[k % n];
+    const int target = admitted.index[k % admitted.count];
     if (!byKeys) {
         session_.clickCard(target);
         return;

@@ -124,18 +124,13 @@ void SoakPlayer::act(Act a)
 // the selection to it and pressing Enter; with none, the stock.
 void SoakPlayer::layAdmitted(bool byKeys)
 {
-    const Table& t = s_.table();
-    std::array<int, kHandCapacity> legal{};
-    int n = 0;
-    for (int i = 0; i < t.HumanCount; ++i)
-        if (MayLay(t, Side::Human, t.HumanHand[i]))
-            legal[n++] = i;
-    if (n == 0) {
+    const AdmittedCards admitted = HumanCardsAdmitted(s_.table());
+    if (admitted.count == 0) {
         arg_ = -1;
         byKeys ? s_.pressKey(TableKey::Take) : s_.clickStock(kCardWidth / 2, kCardHeight / 2);
         return;
     }
-    arg_ = legal[roll(n)];
+    arg_ = admitted.index[roll(admitted.count)];
     if (!byKeys) {
         s_.clickCard(arg_);
         return;

@@ -55,18 +55,13 @@ void RandomPlayer::step()
 // eight anyway, a click somewhere on the stock.
 void RandomPlayer::humanTurn()
 {
-    const Table& t = session_.table();
-    std::array<int, kHandCapacity> legal{};
-    int n = 0;
-    for (int i = 0; i < t.HumanCount; ++i)
-        if (MayLay(t, Side::Human, t.HumanHand[i]))
-            legal[n++] = i;
-    if (n == 0 || rng_.below(8) == 0) {
+    const AdmittedCards admitted = HumanCardsAdmitted(session_.table());
+    if (admitted.count == 0 || rng_.below(8) == 0) {
         const int dx = 1 + rng_.below(kCardWidth - 2);
         session_.clickStock(dx, 1 + rng_.below(kCardHeight - 2));
         return;
     }
-    session_.clickCard(legal[rng_.below(n)]);
+    session_.clickCard(admitted.index[rng_.below(admitted.count)]);
 }
 
 // Every lay and every take redraws the table once, and only they do; a take

@@ -6,6 +6,7 @@
 #include "game/invariants.h"
 #include "game/new_game.h"
 #include "game/pacing.h"
+#include "game/rules.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
 #include "human/table_keys.h"
@@ -24,6 +25,15 @@ std::string CheckSession(const Table& t, const FakeHost& host)
     if (t.GameInProgress == host.optionsItemEnabled)
         return "the options item is not locked exactly while a game is in progress";
     return {};
+}
+
+AdmittedCards HumanCardsAdmitted(const Table& t)
+{
+    AdmittedCards admitted;
+    for (int i = 0; i < t.HumanCount; ++i)
+        if (MayLay(t, Side::Human, t.HumanHand[i]))
+            admitted.index[admitted.count++] = i;
+    return admitted;
 }
 
 Session::Session()

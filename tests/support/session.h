@@ -19,6 +19,7 @@
 #include "game/table.h"
 #include "human/table_keys.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,6 +31,13 @@ namespace kolvar::testing {
 // computer has a move due, the options item is locked exactly while a game
 // is in progress, and no move is still marked as running. Otherwise the first thing found wrong.
 std::string CheckSession(const Table& t, const FakeHost& host);
+
+// The cards of the human's hand that the rules admit now, by their index.
+struct AdmittedCards {
+    std::array<int, kHandCapacity> index{};
+    int count = 0;
+};
+AdmittedCards HumanCardsAdmitted(const Table& t);
 
 class Session {
 public:
