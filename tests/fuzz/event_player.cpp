@@ -151,7 +151,7 @@ void EventPlayer::pressKey(int key, int suit)
 // on the computer's turn, the same choice meets the rules' refusal.
 void EventPlayer::layLegal(int k, bool byKeys)
 {
-    const AdmittedCards admitted = HumanCardsAdmitted(table());
+    const testing::AdmittedCards admitted = testing::HumanCardsAdmitted(table());
     if (admitted.count == 0) {
         take(byKeys);
         return;
