@@ -1,4 +1,5 @@
 // Kolvar: a shedding card game against the computer.
+#include "platform/session_bus.h"
 #include "platform/system.h"
 #include "view/form1.h"
 #include "view/table_zoom.h"
@@ -12,9 +13,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "kolvar: no display to show the game on (DISPLAY is not set)\n");
         return 1;
     }
+    kolvar::UseNoSessionBusUnlessNamed();
     kolvar::HoldStartupMessages();
     QApplication app(argc, argv);
     kolvar::ReleaseStartupMessages();
+    kolvar::FindAccessibilityBusOnDisplay();
     QApplication::setApplicationName("Kolvar");
     // The menu entry's name, by which a Wayland compositor finds the icon.
     QGuiApplication::setDesktopFileName("org.example.kolvar");

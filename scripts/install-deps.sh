@@ -7,10 +7,10 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libx11-dev clang clang-format libclang-rt-14-dev
+  libx11-dev libxcb1-dev clang clang-format libclang-rt-14-dev
   desktop-file-utils appstream lintian dpkg-dev file
   libcanberra-pulse pulseaudio pulseaudio-utils
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus dbus-x11
   xvfb xdotool imagemagick x11-utils
   xfwm4 wmctrl weston qt6-wayland
   fonts-dejavu-core

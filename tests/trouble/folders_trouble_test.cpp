@@ -1,6 +1,7 @@
 // The player's folders when they are not as a desktop login makes them. The
-// game writes nothing in HOME, so a read-only one draws no word and one that
-// does not exist is not made. An XDG_RUNTIME_DIR that is unset, missing, open
+// game writes nothing in HOME and starts nothing that outlives it, also where
+// no session bus is named and the D-Bus library could launch one; a
+// read-only HOME draws no word and one that does not exist is not made. An XDG_RUNTIME_DIR that is unset, missing, open
 // to others or another user's draws Qt's own one line about it (the sound
 // server's socket lives there too); the game says nothing more and plays.
 #include "game_run.h"
@@ -15,13 +16,18 @@ namespace {
 
 using FolderTrouble = OnDisplay;
 
-TEST_F(FolderTrouble, NothingIsWrittenInAHomeThatMayBeWritten)
+TEST_F(FolderTrouble, NothingIsWrittenInAHomeThatMayBeWrittenAndNothingIsLeftRunning)
 {
+    ASSERT_TRUE(QFileInfo::exists("/usr/bin/dbus-launch")) << "the test's premise: dbus-x11";
     GameRun game(display, {});
     PlayAndQuit(*display, game);
     EXPECT_EQ(game.errors(), "");
     const QDir home(game.home());
-    EXPECT_EQ(home.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(' '), "");
+    EXPECT_EQ(home.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                  .join(' ')
+                  .toStdString(),
+              "");
+    EXPECT_EQ(game.processes().join(", ").toStdString(), "");
 }
 
 TEST_F(FolderTrouble, AReadOnlyHomeDrawsNoWord)

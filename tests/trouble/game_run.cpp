@@ -109,6 +109,21 @@ std::string GameRun::errors()
     return errors_.toStdString();
 }
 
+QStringList GameRun::processes() const
+{
+    const QByteArray marker = "HOME=" + QFile::encodeName(home());
+    QStringList found;
+    for (const QString& pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        QFile environ("/proc/" + pid + "/environ");
+        if (!environ.open(QIODevice::ReadOnly) || !environ.readAll().split('\0').contains(marker))
+            continue;
+        QFile name("/proc/" + pid + "/comm");
+        name.open(QIODevice::ReadOnly);
+        found << pid + " " + QString::fromLocal8Bit(name.readAll().trimmed());
+    }
+    return found;
+}
+
 std::string DealAndTake(const XDisplay& display, const QString& window, TableReader& reader)
 {
     const QRect client = display.clientGeometry(window);

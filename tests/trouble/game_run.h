@@ -48,6 +48,10 @@ public:
     int exitCode() const { return process_.exitCode(); }
     // What it wrote to standard error so far.
     std::string errors();
+    // The processes still running with this run's HOME, the game's own and
+    // any it started (a daemon outlives the program that launched it), as
+    // "pid name" each.
+    QStringList processes() const;
 
 private:
     const XDisplay* display_;
