@@ -2,10 +2,11 @@
 #include "platform/session_bus.h"
 #include "platform/system.h"
 #include "view/form1.h"
-#include "view/table_zoom.h"
+#include "view/launch_settings.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <string>
 
 int main(int argc, char* argv[])
 {
@@ -21,15 +22,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Kolvar");
     // The menu entry's name, by which a Wayland compositor finds the icon.
     QGuiApplication::setDesktopFileName("org.example.kolvar");
-    // A zoom asked for and not understood is said once; the table is fitted
-    // to the window as without one. An empty value is no request.
-    const QByteArray zoom = qgetenv("KOLVAR_ZOOM");
-    if (!zoom.isEmpty() && !kolvar::ZoomOverride(zoom.constData()))
-        std::fprintf(stderr,
-                     "kolvar: KOLVAR_ZOOM=%s is not a number (such as 1.5); the table is "
-                     "fitted to the window\n",
-                     zoom.constData());
-    kolvar::Form1 window;
+    std::string said;
+    const kolvar::LaunchSettings settings = kolvar::ReadLaunchSettings(said);
+    std::fputs(said.c_str(), stderr);
+    kolvar::Form1 window(settings);
     window.showMaximized();
     return app.exec();
 }

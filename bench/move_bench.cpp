@@ -58,7 +58,7 @@ struct MoveScene {
             window.surface().repaint();
     }
 
-    Form1 window;
+    Form1 window({.motion = false});
     Table humanToMove;
     Table computerToMove;
 };
@@ -125,7 +125,7 @@ void BM_FirstDeal(benchmark::State& state)
         setenv("KOLVAR_ZOOM", zoom.c_str(), 1);
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<Form1>();
+        auto window = std::make_unique<Form1>(LaunchSettings{.motion = false});
         window->show();
         Settle();
         state.ResumeTiming();

@@ -32,7 +32,7 @@ struct RedrawScene {
     TableGeometry geometry;
     HandSelection selection; // the mouse plays: no outline
     TableScale scale;
-    TableView view{table, geometry, selection, scale};
+    TableView view{table, table, geometry, selection, scale};
     PictureBox surface;
     CardRenderer renderer;
 };

@@ -44,7 +44,7 @@ struct ResizeScene {
         return window.surface().size() == kClients[i];
     }
 
-    Form1 window;
+    Form1 window({.motion = false});
 };
 
 void BM_Relayout(benchmark::State& state)

@@ -97,6 +97,15 @@ void PictureBox::Refresh()
     update();
 }
 
+void PictureBox::refreshArea(const QRect& area)
+{
+    const QRectF logical(QPointF(area.topLeft()) / ratio_, QSizeF(area.size()) / ratio_);
+    // A pixel more on each side covers the rounding of the box's corner.
+    update(logical.toAlignedRect().adjusted(-1, -1, 1, 1).translated(border_, border_));
+}
+
+void PictureBox::paintOver(QPainter&, QPoint, const QRect&) {}
+
 void PictureBox::SetAppearance(int look)
 {
     look = look ? 1 : 0;
@@ -113,9 +122,9 @@ void PictureBox::setFadedWhenFlat(bool faded)
 }
 
 // In device pixels: the frame, the image from the device pixel nearest to
-// the box's corner, the background where it does not reach, and the fading
-// over them. The frame ends where the image begins, so neither covers the
-// other.
+// the box's corner, the background where it does not reach, what is painted
+// over the image, and the fading over them. The frame ends where the image begins, so neither
+// covers the other.
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
@@ -124,7 +133,6 @@ void PictureBox::paintEvent(QPaintEvent* event)
     auto device = [&](qreal x, qreal y) { return nearestPixel(toDevice.map(QPointF(x, y))); };
     const QPoint origin = device(border_, border_);
     const QRect client(origin, device(width() - border_, height() - border_) - QPoint(1, 1));
-    const QRect area = toDevice.mapRect(QRectF(event->rect())).toAlignedRect() & client;
     p.setWorldTransform(toDevice.inverted()); // draw in device pixels
     if (border_ > 0) {
         const QPoint corner = device(0, 0);
@@ -132,13 +140,23 @@ void PictureBox::paintEvent(QPaintEvent* event)
         paintFrame(p, QRect(corner, device(width(), height()) - QPoint(1, 1)), client,
                    std::clamp(outer, 1, origin.x() - corner.x()));
     }
-    if (area.isEmpty())
-        return;
-    paintImage(p, area, origin);
-    if (fadedWhenFlat_ && appearance_ == 0) {
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        p.setOpacity(kFade);
-        p.fillRect(area, background_);
+    // The parts to paint in device pixels, none painted twice.
+    QRegion dirty;
+    for (const QRect& part : event->region())
+        dirty += toDevice.mapRect(QRectF(part)).toAlignedRect() & client;
+    for (const QRect& area : dirty) {
+        paintImage(p, area, origin);
+        p.save();
+        p.setClipRect(area);
+        paintOver(p, origin, area);
+        p.restore();
+        if (fadedWhenFlat_ && appearance_ == 0) {
+            p.save();
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.setOpacity(kFade);
+            p.fillRect(area, background_);
+            p.restore();
+        }
     }
 }
 

@@ -8,7 +8,9 @@
 // pixels (a device pixel ratio above 1, for a screen of high pixel density or
 // a zoomed table): it is then shown one image pixel per device pixel, from
 // the device pixel nearest to the box's corner, and a mouse-down reports the
-// image pixel under the pointer. A box can look flat or raised (a 3-D bevel
+// image pixel under the pointer. What is painted over the image (something
+// moving across it) is drawn by a subclass, never into the image. A box can
+// look flat or raised (a 3-D bevel
 // around the client area), and reports mouse-downs and clicks.
 #pragma once
 
@@ -46,6 +48,8 @@ public:
     void resizeImage(QSize clientSize, qreal ratio);
     void Clear();
     void Refresh();
+    // Schedules a repaint of the image pixels of `area` alone.
+    void refreshArea(const QRect& area);
 
     // 0 flat, 1 raised; the look set is the look read back.
     int Appearance() const { return appearance_; }
@@ -62,6 +66,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Paints over the image, in device pixels, within `area` (the painter
+    // is clipped to it); the image's first pixel lies at `origin`.
+    virtual void paintOver(QPainter& p, QPoint origin, const QRect& area);
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

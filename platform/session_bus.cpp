@@ -33,10 +33,9 @@ QByteArray rootWindowBus(xcb_connection_t* c)
     if (!atom || atom->atom == XCB_ATOM_NONE || !screen)
         return {};
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> property(
-        xcb_get_property_reply(c,
-                               xcb_get_property(c, false, screen->root, atom->atom,
-                                                XCB_ATOM_STRING, 0, 1024),
-                               nullptr),
+        xcb_get_property_reply(
+            c, xcb_get_property(c, false, screen->root, atom->atom, XCB_ATOM_STRING, 0, 1024),
+            nullptr),
         free);
     if (!property || property->format != 8)
         return {};
@@ -44,17 +43,25 @@ QByteArray rootWindowBus(xcb_connection_t* c)
                       xcb_get_property_value_length(property.get()));
 }
 
+// Where a user session keeps its bus, the library finds it unnamed.
+bool userBusAtRuntimeFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(QFile::decodeName(runtime + "/bus"));
+}
+
 } // namespace
 
 void UseNoSessionBusUnlessNamed()
 {
-    if (!qgetenv(kSessionBus).isEmpty())
-        return;
-    // Where a user session keeps its bus, the library finds it unnamed.
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(QFile::decodeName(runtime + "/bus")).exists())
-        return;
-    qputenv(kSessionBus, kNoBus);
+    if (qgetenv(kSessionBus).isEmpty() && !userBusAtRuntimeFolder())
+        qputenv(kSessionBus, kNoBus);
+}
+
+bool SessionBusNamed()
+{
+    const QByteArray named = qgetenv(kSessionBus);
+    return named.isEmpty() ? userBusAtRuntimeFolder() : named != kNoBus;
 }
 
 void FindAccessibilityBusOnDisplay()

@@ -14,6 +14,10 @@ namespace kolvar {
 // there is none, so that none is launched for it.
 void UseNoSessionBusUnlessNamed();
 
+// Whether the game has a session bus: one named, or at its usual place.
+// Asking Qt for the bus where there is none would launch one.
+bool SessionBusNamed();
+
 // Once the application is connected to its display, and before anything
 // asks for accessibility: where the game has no session bus, the bus that a
 // screen reader's launcher names on the X display's root window is handed

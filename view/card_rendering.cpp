@@ -1,13 +1,27 @@
-// The full redraw and the single-card drawing it is made of.
+// The full redraw, the single-card drawing it is made of, and the flying
+// card painted over it.
 #include "view/card_rendering.h"
 
 #include "artwork/pixel_grid.h"
 #include "platform/blit.h"
 #include "platform/picture_box.h"
+#include "view/table_motion.h"
 
+#include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace kolvar {
+namespace {
+
+void fillPixels(QImage& image, const QRect& area, QRgb colour)
+{
+    const QRect r = area & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), colour);
+}
+
+} // namespace
 
 CardRenderer::CardRenderer(const TableView& view, PictureBox& surface)
     : view_(view), surface_(surface)
@@ -33,20 +47,26 @@ void CardRenderer::ComposeCardFace(int16_t rank, int16_t suit)
     BitBlt(face_, 0, 0, cell.width(), cell.height(), art_->sheet(), cell.x(), cell.y());
 }
 
-// A card at the table position (x, y): copied as it is, or stretched while
-// the art is made for another scale.
+// A card at the table position (x, y), the part of it inside the pixels
+// being drawn: copied as it is, or stretched first while the art is made
+// for another scale.
 void CardRenderer::copyCard(const QImage& card, int x, int y)
 {
     const TableScale& scale = view_.scale;
-    const QPoint at(scale.toDevice(x), scale.toDevice(y));
-    QImage& table = surface_.image();
-    const QSize size = artwork::cardSize(scale.s());
-    if (card.size() == size)
-        BitBlt(table, at.x(), at.y(), size.width(), size.height(), card, 0, 0);
-    else
-        StretchBlt(table, at.x(), at.y(), size.width(), size.height(), card, 0, 0, card.width(),
+    const QRect at(QPoint(scale.toDevice(x), scale.toDevice(y)), artwork::cardSize(scale.s()));
+    const QRect part = clip_ ? at & *clip_ : at;
+    if (part.isEmpty())
+        return;
+    const QImage* source = &card;
+    if (card.size() != at.size()) {
+        if (resized_.size() != at.size())
+            resized_ = QImage(at.size(), QImage::Format_RGB32);
+        StretchBlt(resized_, 0, 0, at.width(), at.height(), card, 0, 0, card.width(),
                    card.height());
-    surface_.Refresh();
+        source = &resized_;
+    }
+    BitBlt(surface_.image(), part.x(), part.y(), part.width(), part.height(), *source,
+           part.x() - at.x(), part.y() - at.y());
 }
 
 void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
@@ -56,6 +76,7 @@ void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
         return;
     const SlotPos& at = view_.geometry.HumanSlotPos[slot];
     copyCard(face_, at.X, at.Y);
+    surface_.Refresh();
 }
 
 void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
@@ -66,8 +87,7 @@ void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
         copyCard(face_, g.TopCardX, g.TopCardY);
     else if (selector == 1)
         copyCard(face_, g.PrevCardX, g.PrevCardY);
-    else
-        surface_.Refresh();
+    surface_.Refresh();
 }
 
 // The selected card's outline: a ring three table pixels wide around the
@@ -93,9 +113,8 @@ void CardRenderer::drawSelection()
     QImage& image = surface_.image();
     const QRgb colour = kSelectionOutline.rgb();
     auto fill = [&](int x0, int y0, int x1, int y1) {
-        const QRect r = QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)) & image.rect();
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), colour);
+        const QRect ring(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+        fillPixels(image, clip_ ? ring & *clip_ : ring, colour);
     };
     fill(outer0.x(), outer0.y(), outer1.x(), inner0.y()); // above
     fill(outer0.x(), inner1.y(), outer1.x(), outer1.y()); // below
@@ -103,10 +122,10 @@ void CardRenderer::drawSelection()
     fill(inner1.x(), inner0.y(), outer1.x(), inner1.y()); // right
 }
 
-void CardRenderer::RedrawTable()
+// Every card drawn at rest, in order, as far as it lies inside the clip.
+void CardRenderer::drawTable()
 {
-    const Table& t = view_.table;
-    surface_.Clear();
+    const Table& t = view_.drawn;
     for (int i = 0; i < t.HumanCount; ++i) {
         const Card& c = t.HumanHand[i];
         DrawHumanCard(c.Slot, c.Rank, c.Suit);
@@ -121,6 +140,40 @@ void CardRenderer::RedrawTable()
         copyCard(art_->back(), g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
     copyCard(art_->back(), g.StockX, g.StockY);
     surface_.Refresh();
+}
+
+void CardRenderer::RedrawTable()
+{
+    surface_.Clear();
+    drawTable();
+}
+
+void CardRenderer::redrawArea(const QRect& area)
+{
+    clip_ = area & surface_.image().rect();
+    fillPixels(surface_.image(), *clip_, surface_.background().rgb());
+    drawTable();
+    clip_.reset();
+}
+
+// Full size, the card is copied pixel for pixel; turning over, it is drawn
+// squeezed about its middle, the table showing beside it.
+void CardRenderer::paintFlyingCard(QPainter& p, QPoint origin, const FlyingCard& card)
+{
+    const int width = static_cast<int>(std::lround(card.rect.width() * card.width));
+    if (width <= 0)
+        return;
+    const QImage& image = card.faceUp ? art_->sheet() : art_->back();
+    const QRect source = card.faceUp
+                             ? QRect(art_->face(card.face.Rank, card.face.Suit), art_->cardSize())
+                             : art_->back().rect();
+    QRect target(card.rect.translated(origin));
+    target.setLeft(target.left() + (target.width() - width) / 2);
+    target.setWidth(width);
+    if (target.size() == source.size())
+        p.drawImage(target.topLeft(), image, source);
+    else
+        p.drawImage(target, image, source);
 }
 
 } // namespace kolvar

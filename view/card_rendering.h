@@ -1,11 +1,14 @@
-// Drawing the table from what it shows (table_view.h). Every change of the
-// table is shown by one full redraw: the human's hand face up from slot 0
-// upward, the card under the top card, the top card, the computer's hand
-// face down and the stock. A face-up card is composed from the card art into
-// a one-card buffer and copied from there onto the table; a face-down card
-// is the card back. Each card goes to the device pixel where its table
-// position lands (TableScale::toDevice), one card's size at the drawing
-// scale large, and is copied pixel for pixel.
+// Drawing the table from what it shows (table_view.h): the human's hand face
+// up from slot 0 upward, the selection's outline, the card under the top
+// card, the top card, the computer's hand face down and the stock, in that
+// order, each over the ones before. A face-up card is composed from the card
+// art into a one-card buffer and copied from there onto the table; a
+// face-down card is the card back. Each card goes to the device pixel where
+// its table position lands (TableScale::toDevice), one card's size at the
+// drawing scale large, and is copied pixel for pixel. The whole table is
+// drawn after a change; a part of it, exactly as the whole would draw it
+// there, where a flying card comes to rest. Flying cards are painted over
+// the table's image, never into it.
 //
 // The renderer owns the card art. When the drawing scale changes, the art
 // made for the old scale stands in, stretched to the new card size, until
@@ -18,11 +21,16 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <memory>
+#include <optional>
+
+class QPainter;
 
 namespace kolvar {
 
 class PictureBox;
+struct FlyingCard;
 
 // The outline of the card the play keys act on: a strong blue that reads on
 // the orange table and on a white card alike.
@@ -41,6 +49,11 @@ public:
     // under it; any other selector draws nothing.
     void DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit);
     void RedrawTable();
+    // Draws the device pixels of `area` again, as RedrawTable draws them.
+    void redrawArea(const QRect& area);
+    // Paints a card in flight with `p`, which paints device pixels with the
+    // table image's first pixel at `origin`.
+    void paintFlyingCard(QPainter& p, QPoint origin, const FlyingCard& card);
 
     // Whether the art is made for the table's drawing scale.
     bool artIsCrisp() const { return art_->scale() == view_.scale.s(); }
@@ -49,13 +62,16 @@ public:
     CardArt& art() { return *art_; }
 
 private:
+    void drawTable();
     void copyCard(const QImage& card, int x, int y);
     void drawSelection();
 
     const TableView& view_;
     PictureBox& surface_;
     std::unique_ptr<CardArt> art_;
-    QImage face_; // the composition buffer for one face
+    QImage face_;               // the composition buffer for one face
+    QImage resized_;            // a card of art for another scale, at the card's size
+    std::optional<QRect> clip_; // the device pixels being drawn, if not all
 };
 
 } // namespace kolvar

@@ -10,6 +10,7 @@
 #include "game/suit_buttons.h"
 #include "game/timing.h"
 #include "human/table_click.h"
+#include "platform/desktop_motion.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/system.h"
@@ -50,7 +51,9 @@ QIcon WindowIcon()
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent), cuePlayer_(options_)
+Form1::Form1(const LaunchSettings& settings, QWidget* parent)
+    : QMainWindow(parent), cuePlayer_(options_), zoomOverride_(settings.zoom),
+      motionOverride_(settings.motion), checking_(settings.checking)
 {
     setWindowTitle("Have fun!!");
     buildMenus();
@@ -59,8 +62,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), cuePlayer_(options_)
     crispArt_.setSingleShot(true);
     crispArt_.setInterval(kCrispArtDelayMs);
     connect(&crispArt_, &QTimer::timeout, this, &Form1::makeCrispArt);
-    zoomOverride_ = ZoomOverride(qgetenv("KOLVAR_ZOOM").constData());
-    checking_ = qEnvironmentVariable("KOLVAR_CHECK") == QLatin1String("1");
+    motion_.setOn(motionOverride_.value_or(true));
     InstallTableAccessibility();
     buildTable();
     Form_Load();
@@ -114,6 +116,15 @@ void Form1::buildTable()
     for (int s = 0; s < kSuitCount; ++s)
         connect(&surface_->suitButton(s), &PictureBox::clicked, this, clicks[s]);
     renderer_ = std::make_unique<CardRenderer>(view_, *surface_);
+    surface_->setOverlay([this](QPainter& p, QPoint origin, const QRect&) {
+        for (const FlyingCard& card : motion_.flyingCards())
+            renderer_->paintFlyingCard(p, origin, card);
+    });
+    connect(&motion_, &TableMotion::moved, surface_, &PictureBox::refreshArea);
+    connect(&motion_, &TableMotion::landed, this, [this](const QRect& area) {
+        renderer_->redrawArea(area);
+        surface_->refreshArea(area);
+    });
 }
 
 // The zoom is chosen for the client area, unless KOLVAR_ZOOM names one; the
@@ -134,6 +145,7 @@ void Form1::layOutTable()
     geometry_ = LayOutTable(table.width(), table.height());
     surface_->resizeImage(client, scale_.ratio);
     placeSuitButtons(table, newScale);
+    motion_.settle(); // the cards in flight come to rest in the new layout
     if (!renderer_->artIsCrisp()) {
         if (showsCards_)
             crispArt_.start(); // a run of resizes may follow
@@ -179,6 +191,18 @@ void Form1::makeCrispArt()
 {
     renderer_->makeCrispArt();
     showTable();
+}
+
+// Unless KOLVAR_ANIMATION says otherwise, the cards move as the desktop
+// allows, from the moment it says so.
+void Form1::followDesktopMotion()
+{
+    desktopMotion_ = new DesktopMotion(this);
+    connect(desktopMotion_, &DesktopMotion::reducedChanged, this, [this](bool reduced) {
+        motion_.setOn(!reduced);
+        showTable();
+    });
+    desktopMotion_->watch();
 }
 
 void Form1::toggleFullScreen()
@@ -320,9 +344,10 @@ void Form1::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-// The card back and the window's icon are made once the table's first frame
-// is on screen, so that the window comes up without waiting for them (the
-// first picture read makes Qt look through its image format plugins).
+// The card back and the window's icon are made, and the desktop asked about
+// motion, once the table's first frame is on screen, so that the window
+// comes up without waiting for them (the first picture read makes Qt look
+// through its image format plugins).
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == surface_ && event->type() == QEvent::Paint) {
@@ -330,6 +355,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, this, [this] {
             setWindowIcon(WindowIcon());
             renderer_->art().back();
+            if (!motionOverride_)
+                followDesktopMotion();
         });
     }
     return QMainWindow::eventFilter(watched, event);
@@ -339,6 +366,7 @@ void Form1::RedrawTable()
 {
     KeepInHand(selection_, table_);
     showsCards_ = true;
+    motion_.show(table_);
     renderer_->RedrawTable();
     AnnounceTableChanges(*surface_);
 }
@@ -346,6 +374,7 @@ void Form1::RedrawTable()
 void Form1::ClearTable()
 {
     showsCards_ = false;
+    motion_.clear();
     surface_->Clear();
     surface_->Refresh();
 }

@@ -4,7 +4,9 @@
 // again whenever that area, its screen or its pixel density changes; and
 // forwards every event to the rules in one call. It is also the rules' Host:
 // it draws, shows messages, plays cues, keeps time and holds the suit
-// buttons whose look names the suit. The rules see the table in its own
+// buttons whose look names the suit. What a change moves on the table it
+// shows as cards in flight (table_motion.h), unless the player's desktop
+// or KOLVAR_ANIMATION asks for no motion. The rules see the table in its own
 // pixels; the window shows it at a zoom chosen for its client area
 // (table_zoom.h), and turns every mouse position into a table pixel before
 // the rules see it.
@@ -18,6 +20,8 @@
 #include "platform/random_source.h"
 #include "ui/cue_player.h"
 #include "view/card_rendering.h"
+#include "view/launch_settings.h"
+#include "view/table_motion.h"
 #include "view/table_surface.h"
 #include "view/table_view.h"
 #include "view/table_zoom.h"
@@ -33,6 +37,7 @@ class QAction;
 
 namespace kolvar {
 
+class DesktopMotion;
 class Form2;
 class Form3;
 
@@ -44,7 +49,7 @@ inline constexpr int kCrispArtDelayMs = 40;
 class Form1 : public QMainWindow, public Host {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit Form1(const LaunchSettings& settings, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Host
@@ -75,6 +80,8 @@ public:
     const TableScale& tableScale() const { return scale_; }
     QTimer& timer() { return Timer1; }
     CuePlayer& cuePlayer() { return cuePlayer_; }
+    // Whether changes of the table move on screen now.
+    bool showsMotion() const { return motion_.isOn(); }
     Form2* optionsWindow() const;
     Form3* rulesWindow() const;
     // Replaces the modal message box, so that tests can answer it.
@@ -106,6 +113,7 @@ private:
     void placeSuitButtons(QSize table, bool newScale);
     void showTable();
     void makeCrispArt();
+    void followDesktopMotion();
     void toggleFullScreen();
     void pressSuitButton(int16_t suit);
     void checkTable() const;
@@ -116,7 +124,8 @@ private:
     TableGeometry geometry_;
     HandSelection selection_;
     TableScale scale_;
-    const TableView view_{table_, geometry_, selection_, scale_};
+    TableMotion motion_{geometry_, scale_};
+    const TableView view_{table_, motion_.under(), geometry_, selection_, scale_};
     Options options_;
     MoveLock moves_;
     RandomSource random_;
@@ -124,6 +133,8 @@ private:
     QTimer Timer1;
     QTimer crispArt_; // single shot, after the last resize
     std::optional<double> zoomOverride_;
+    std::optional<bool> motionOverride_; // KOLVAR_ANIMATION
+    DesktopMotion* desktopMotion_ = nullptr;
     bool checking_ = false;   // KOLVAR_CHECK=1: the state checker after every event
     QSize laidOutFor_;        // the client area the table was last laid out for
     bool showsCards_ = false; // the last drawing was a redraw, not a clear

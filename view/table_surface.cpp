@@ -38,6 +38,12 @@ void TableSurface::resizeEvent(QResizeEvent* event)
     emit areaChanged();
 }
 
+void TableSurface::paintOver(QPainter& p, QPoint origin, const QRect& area)
+{
+    if (overlay_)
+        overlay_(p, origin, area);
+}
+
 // A move to another screen may bring another pixel density.
 bool TableSurface::event(QEvent* event)
 {

@@ -1,5 +1,6 @@
 // The table widget: the main window's client area under the menu bar, its
-// persistent image of the table, and the four suit buttons standing on it.
+// persistent image of the table, the cards in flight painted over it, and
+// the four suit buttons standing on it.
 // Whenever the area it has changes (a resize, another screen, another pixel
 // density) it says so, and the window lays the table out again; the
 // accessible table reads what it shows through its view.
@@ -12,6 +13,7 @@
 
 #include <QColor>
 #include <array>
+#include <functional>
 
 namespace kolvar {
 
@@ -34,6 +36,10 @@ public:
     // The suit of one of the suit buttons; -1 for any other widget.
     int suitOf(const QObject* button) const;
 
+    // What is painted over the table's image: the cards in flight.
+    using Overlay = std::function<void(QPainter& p, QPoint origin, const QRect& area)>;
+    void setOverlay(Overlay overlay) { overlay_ = std::move(overlay); }
+
 signals:
     // The size, the screen or the pixel density changed.
     void areaChanged();
@@ -41,8 +47,10 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void paintOver(QPainter& p, QPoint origin, const QRect& area) override;
 
 private:
+    Overlay overlay_;
     const TableView& view_;
     std::array<PictureBox*, kSuitCount> suitButtons_{};
 };

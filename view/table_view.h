@@ -1,7 +1,8 @@
-// What the table shows, read-only: the game, where its cards lie, the card
-// the play keys act on, and the scale the table is drawn at. The main window
-// owns all four; the drawing and the accessible table read them through this
-// view and change none of them.
+// What the table shows, read-only: the game, the cards drawn at rest (the
+// game's, but for cards still in flight), where they lie, the card the play
+// keys act on, and the scale the table is drawn at. The main window owns
+// them; the drawing and the accessible table read them through this view
+// and change none of them.
 #pragma once
 
 #include "game/layout.h"
@@ -13,6 +14,7 @@ namespace kolvar {
 
 struct TableView {
     const Table& table;
+    const Table& drawn;
     const TableGeometry& geometry;
     const HandSelection& selection;
     const TableScale& scale;

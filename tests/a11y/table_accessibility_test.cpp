@@ -83,7 +83,7 @@ struct AccessibleTable : ::testing::Test {
     void key(Qt::Key k) { QTest::keyClick(&w.surface(), k); }
 
     Heard heard;
-    Form1 w;
+    Form1 w{LaunchSettings{.motion = false}};
 };
 
 TEST_F(AccessibleTable, TheHandThePileTheCountsAndTheStockAreNamedInTheGamesWords)

@@ -1,8 +1,8 @@
 // The player's folders when they are not as a desktop login makes them. The
 // game writes nothing in HOME and starts nothing that outlives it, also where
 // no session bus is named and the D-Bus library could launch one; a
-// read-only HOME draws no word and one that does not exist is not made. An XDG_RUNTIME_DIR that is unset, missing, open
-// to others or another user's draws Qt's own one line about it (the sound
+// read-only HOME draws no word and one that does not exist is not made. An XDG_RUNTIME_DIR that is
+// unset, missing, open to others or another user's draws Qt's own one line about it (the sound
 // server's socket lives there too); the game says nothing more and plays.
 #include "game_run.h"
 

@@ -22,7 +22,7 @@ namespace {
 
 TEST(Form1Window, OpensAsTheScreenSizedTable)
 {
-    Form1 w;
+    Form1 w({.motion = false});
     EXPECT_EQ(w.windowTitle(), "Have fun!!");
     EXPECT_EQ(w.size(), w.screen()->size());
     EXPECT_EQ(w.surface().image().size(), w.surface().size());
@@ -49,7 +49,7 @@ TEST(Form1Window, OpensAsTheScreenSizedTable)
 
 TEST(Form1Window, MenuBarHasTheGamesItemsInOrderWithTheirKeys)
 {
-    Form1 w;
+    Form1 w({.motion = false});
     const QList<QAction*> menus = w.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "File");
@@ -110,7 +110,7 @@ QRect buttonPlace(QSize table, int s)
 }
 
 struct Shown : Form1 {
-    Shown()
+    Shown() : Form1({.motion = false})
     {
         show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
@@ -210,8 +210,8 @@ TEST(Form1Window, F11PutsTheTableFullScreenAndBack)
 TEST(Form1WindowDeathTest, UnderKolvarCheckABrokenTableStopsTheGameNamingRuleAndTable)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const auto breakAndTick = [] {
-        Form1 w;
+    const auto breakAndTick = [](bool checking) {
+        Form1 w({.motion = false, .checking = checking});
         std::string error;
         if (!ParseTable("human=8d,9d computer=Kc top=Kd game=on", w.table(), error))
             return;
@@ -219,20 +219,10 @@ TEST(Form1WindowDeathTest, UnderKolvarCheckABrokenTableStopsTheGameNamingRuleAnd
         w.Timer1_Timer();
         std::_Exit(0); // what went before is what is tested, not the teardown
     };
-    EXPECT_EXIT(
-        {
-            qputenv("KOLVAR_CHECK", "1");
-            breakAndTick();
-        },
-        ::testing::KilledBySignal(SIGABRT),
-        "kolvar: the table broke a rule: .*8d.*\n  human=8d,8d ");
+    EXPECT_EXIT({ breakAndTick(true); }, ::testing::KilledBySignal(SIGABRT),
+                "kolvar: the table broke a rule: .*8d.*\n  human=8d,8d ");
     // Without it the game goes on, as a player's game does.
-    EXPECT_EXIT(
-        {
-            qunsetenv("KOLVAR_CHECK");
-            breakAndTick();
-        },
-        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT({ breakAndTick(false); }, ::testing::ExitedWithCode(0), "");
 }
 
 // Counts the timer events the whole program receives.

@@ -60,7 +60,7 @@ struct Rendering : ::testing::Test {
     Table t;
     HandSelection selection;
     TableScale scale; // zoom 1 on a screen of ratio 1
-    TableView view{t, TestGeometry(), selection, scale};
+    TableView view{t, t, TestGeometry(), selection, scale};
     PictureBox surface;
     CardRenderer renderer;
 };

@@ -54,7 +54,7 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
     HandSelection selection;
     PictureBox surface;
     TableScale scale;
-    TableView view{t, TestGeometry(), selection, scale};
+    TableView view{t, t, TestGeometry(), selection, scale};
     CardRenderer renderer;
     QSize card;
     QImage seen;

@@ -56,7 +56,7 @@ struct WindowTest : ::testing::Test {
         w.Timer1_Timer();
     }
 
-    Form1 w;
+    Form1 w{LaunchSettings{.motion = false}};
     QStringList messages;
 };
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -34,7 +35,10 @@ bool tableRow(const QImage& image, int y, int end, int& left, int& right)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    kolvar::Form1 w;
+    std::string said;
+    kolvar::LaunchSettings settings = kolvar::ReadLaunchSettings(said); // KOLVAR_ZOOM
+    settings.motion = false;
+    kolvar::Form1 w(settings);
     w.options().OptSound = false;
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))

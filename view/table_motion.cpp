@@ -1,0 +1,162 @@
+// The flights' frames on the animation clock, and their landings.
+#include "view/table_motion.h"
+
+#include "artwork/pixel_grid.h"
+#include "view/motion_timing.h"
+
+#include <QEasingCurve>
+#include <QVariantAnimation>
+#include <algorithm>
+#include <cmath>
+
+namespace kolvar {
+namespace {
+
+// How far through its turn a card is at `t` of its flight (0..1), for a
+// turn from `from` to `to` of the flight.
+double turned(double t, double from, double to)
+{
+    return std::clamp((t - from) / (to - from), 0.0, 1.0);
+}
+
+} // namespace
+
+TableMotion::TableMotion(const TableGeometry& geometry, const TableScale& scale)
+    : geometry_(geometry), scale_(scale)
+{
+}
+
+TableMotion::~TableMotion() = default;
+
+void TableMotion::setOn(bool on)
+{
+    if (!on)
+        settle();
+    on_ = on;
+}
+
+void TableMotion::show(const Table& after)
+{
+    Motion motion = on_ ? MotionBetween(target_, after) : Motion{{}, after};
+    const bool sameCards = SameCardsShown(target_, after);
+    target_ = after;
+    if (motion.flights.empty() && sameCards)
+        return; // a selection moved, a suit named: any flight carries on
+    settle();
+    if (motion.flights.empty())
+        return;
+    under_ = motion.under;
+    flights_ = std::move(motion.flights);
+    drawnAt_.assign(flights_.size(), QRect());
+    landed_.assign(flights_.size(), false);
+    start();
+}
+
+void TableMotion::clear()
+{
+    settle();
+    target_ = under_ = Table{};
+}
+
+void TableMotion::settle()
+{
+    if (clock_)
+        clock_->stop();
+    flights_.clear();
+    under_ = target_;
+}
+
+void TableMotion::start()
+{
+    if (!clock_) {
+        clock_ = std::make_unique<QVariantAnimation>();
+        clock_->setStartValue(0);
+        connect(clock_.get(), &QVariantAnimation::valueChanged, this,
+                [this](const QVariant& ms) { step(ms.toInt()); });
+    }
+    const int length = flights_.back().startMs + kFlightMs;
+    clock_->setEndValue(length);
+    clock_->setDuration(length);
+    elapsedMs_ = 0;
+    step(0);
+    clock_->start();
+}
+
+QRect TableMotion::placeRect(CardPlace place) const
+{
+    auto at = [this](int x, int y) {
+        return QRect(QPoint(scale_.toDevice(x), scale_.toDevice(y)), artwork::cardSize(scale_.s()));
+    };
+    switch (place.kind) {
+    case CardPlace::HumanSlot:
+        return at(geometry_.HumanSlotPos[place.slot].X, geometry_.HumanSlotPos[place.slot].Y);
+    case CardPlace::ComputerSlot:
+        return at(geometry_.ComputerSlotPos[place.slot].X, geometry_.ComputerSlotPos[place.slot].Y);
+    case CardPlace::Pile:
+        return at(geometry_.TopCardX, geometry_.TopCardY);
+    case CardPlace::Stock:
+        break;
+    }
+    return at(geometry_.StockX, geometry_.StockY);
+}
+
+// The card eases out from its place to the next (fast away, gently down) and
+// turns over as its look says, squeezed to nothing and opened again.
+TableMotion::Frame TableMotion::frameAt(const Flight& flight, int elapsedMs) const
+{
+    if (elapsedMs < flight.startMs)
+        return {};
+    const double t = std::min(1.0, double(elapsedMs - flight.startMs) / kFlightMs);
+    const double along = QEasingCurve(QEasingCurve::OutCubic).valueForProgress(t);
+    const QRect from = placeRect(flight.from), to = placeRect(flight.to);
+    const QPointF at = QPointF(from.topLeft()) + (QPointF(to.topLeft() - from.topLeft())) * along;
+    double turn = 0;
+    if (flight.look == FlightFace::TurnsUp)
+        turn = turned(t, 0.25, 0.75);
+    else if (flight.look == FlightFace::TurnsUpLate)
+        turn = turned(t, 0.6, 1.0);
+    const bool up = flight.look == FlightFace::Up || turn >= 0.5;
+    FlyingCard card{flight.face, QRect(at.toPoint(), to.size()), std::abs(1 - 2 * turn), up};
+    return {true, card};
+}
+
+void TableMotion::step(int elapsedMs)
+{
+    elapsedMs_ = elapsedMs;
+    for (size_t i = 0; i < flights_.size(); ++i) {
+        if (landed_[i])
+            continue;
+        const Flight& flight = flights_[i];
+        const Frame frame = frameAt(flight, elapsedMs);
+        const QRect now = frame.flying ? frame.card.rect : QRect();
+        if (now != drawnAt_[i])
+            emit moved(now | drawnAt_[i]);
+        drawnAt_[i] = now;
+        if (elapsedMs < flight.startMs + kFlightMs)
+            continue;
+        landed_[i] = true;
+        Land(flight, under_, target_);
+        QRect area = placeRect(flight.to);
+        if (flight.to.kind == CardPlace::Pile)
+            area |= area.translated(
+                scale_.toDevice(geometry_.PrevCardX) - scale_.toDevice(geometry_.TopCardX), 0);
+        emit landed(area);
+    }
+    if (std::all_of(landed_.begin(), landed_.end(), [](bool b) { return b; }))
+        settle();
+}
+
+std::vector<FlyingCard> TableMotion::flyingCards() const
+{
+    std::vector<FlyingCard> cards;
+    for (size_t i = 0; i < flights_.size(); ++i) {
+        if (landed_[i])
+            continue;
+        const Frame frame = frameAt(flights_[i], elapsedMs_);
+        if (frame.flying)
+            cards.push_back(frame.card);
+    }
+    return cards;
+}
+
+} // namespace kolvar
