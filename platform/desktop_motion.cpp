@@ -84,6 +84,7 @@ void DesktopMotion::askPortal()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    qRegisterMetaType<QDBusVariant>(); // SettingChanged's value
     bus.connect(kPortal, kPortalPath, kSettings, "SettingChanged", this,
                 SLOT(settingChanged(QString, QString, QDBusVariant)));
     for (const Setting& s : kSettingsRead) {

@@ -76,7 +76,6 @@ void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
         return;
     const SlotPos& at = view_.geometry.HumanSlotPos[slot];
     copyCard(face_, at.X, at.Y);
-    surface_.Refresh();
 }
 
 void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
@@ -87,7 +86,6 @@ void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
         copyCard(face_, g.TopCardX, g.TopCardY);
     else if (selector == 1)
         copyCard(face_, g.PrevCardX, g.PrevCardY);
-    surface_.Refresh();
 }
 
 // The selected card's outline: a ring three table pixels wide around the
@@ -139,13 +137,13 @@ void CardRenderer::drawTable()
     for (int j = 0; j < t.ComputerCount; ++j)
         copyCard(art_->back(), g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);
     copyCard(art_->back(), g.StockX, g.StockY);
-    surface_.Refresh();
 }
 
 void CardRenderer::RedrawTable()
 {
     surface_.Clear();
     drawTable();
+    surface_.Refresh();
 }
 
 void CardRenderer::redrawArea(const QRect& area)

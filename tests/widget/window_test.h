@@ -1,5 +1,5 @@
 // The fixture of the window's tests: the main window shown on the offscreen
-// screen, its message boxes answered at once and recorded ("title: text"), a
+// screen, without motion unless asked for, its message boxes answered at once and recorded ("title: text"), a
 // game set in the one-line notation, clicks on its cards and its stock as the
 // window hands them to the rules (in table pixels, in the middle of what the
 // player clicks), and the computer's move once its pause is over.
@@ -22,7 +22,7 @@ namespace kolvar::testing {
 inline constexpr int32_t kLongPastThePause = 5 * kComputerPauseMs;
 
 struct WindowTest : ::testing::Test {
-    WindowTest()
+    explicit WindowTest(const LaunchSettings& settings = {.motion = false}) : w(settings)
     {
         w.setMessagePresenter(
             [this](const QString& text, const QString& title) { messages << title + ": " + text; });
@@ -30,33 +30,37 @@ struct WindowTest : ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
     // The game of `line`, the button of `raisedSuit` raised (-1: none), drawn.
-    void play(std::string_view line, int raisedSuit)
+    static void Play(Form1& f, std::string_view line, int raisedSuit)
     {
         std::string error;
-        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
-        FlattenSuitButtons(w);
+        ASSERT_TRUE(ParseTable(line, f.table(), error)) << error;
+        FlattenSuitButtons(f);
         if (raisedSuit >= 0)
-            w.SetSuitLook(raisedSuit, kRaised);
-        w.RedrawTable();
+            f.SetSuitLook(raisedSuit, kRaised);
+        f.RedrawTable();
     }
-    void clickCard(int i, Qt::MouseButton button = Qt::LeftButton)
+    static void ClickCard(Form1& f, int i, Qt::MouseButton button = Qt::LeftButton)
     {
-        const TableRect strip = HandStrip(w.geometry(), w.table().HumanCount, i);
-        w.Form_MouseDown(button, {}, strip.x + strip.width / 2, strip.y + strip.height / 2);
+        const TableRect strip = HandStrip(f.geometry(), f.table().HumanCount, i);
+        f.Form_MouseDown(button, {}, strip.x + strip.width / 2, strip.y + strip.height / 2);
     }
-    void clickStock(Qt::MouseButton button = Qt::LeftButton)
+    static void ClickStock(Form1& f, Qt::MouseButton button = Qt::LeftButton)
     {
-        const TableRect stock = StockRect(w.geometry());
-        w.Form_MouseDown(button, {}, stock.x + stock.width / 2, stock.y + stock.height / 2);
+        const TableRect stock = StockRect(f.geometry());
+        f.Form_MouseDown(button, {}, stock.x + stock.width / 2, stock.y + stock.height / 2);
     }
     // The timer's tick once the computer's pause is over: it moves then.
-    void computerMoves()
+    static void ComputerMoves(Form1& f)
     {
-        w.table().LastMoveTick = GetTickCount() - kLongPastThePause;
-        w.Timer1_Timer();
+        f.table().LastMoveTick = GetTickCount() - kLongPastThePause;
+        f.Timer1_Timer();
     }
+    void play(std::string_view line, int raisedSuit) { Play(w, line, raisedSuit); }
+    void clickCard(int i, Qt::MouseButton button = Qt::LeftButton) { ClickCard(w, i, button); }
+    void clickStock(Qt::MouseButton button = Qt::LeftButton) { ClickStock(w, button); }
+    void computerMoves() { ComputerMoves(w); }
 
-    Form1 w{LaunchSettings{.motion = false}};
+    Form1 w;
     QStringList messages;
 };
 

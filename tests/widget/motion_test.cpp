@@ -1,0 +1,306 @@
+// The cards that move, on a stepped animation clock: a frame taken in the
+// middle of a flight shows the flying card between where it lay and where
+// it goes, over a table that already lies as after the move; the last frame
+// is, pixel for pixel, the table a window without motion draws; input,
+// resizes and new deals in the middle of a flight act on the table as it
+// stands; and the desktop's "reduce animations" or KOLVAR_ANIMATION=off
+// shows every change in one frame.
+#include "drawn.h"
+#include "fake_portal.h"
+#include "pictures.h"
+#include "stepped_clock.h"
+#include "view/motion_timing.h"
+#include "window_test.h"
+
+#include <QPaintEvent>
+#include <cmath>
+
+namespace kolvar::testing {
+namespace {
+
+constexpr const char* kHumanToLay = "human=8d,9d,Kd,8s computer=Kh,8c,9c top=7d prev=7s suit=d "
+                                    "played=9 due=1/0 turn=human pick=no game=on";
+// The computer owes five cards for two jacks and holds none to answer.
+constexpr const char* kComputerOwesFive = "human=8d,9d,Kd computer=Kh,8c top=Jd prev=Js suit=d "
+                                          "played=9 due=0/5 turn=computer pick=no game=on";
+constexpr int kAllAtRest = 2000; // longer than any motion
+
+QPoint at(const SlotPos& s)
+{
+    return {s.X, s.Y}; // the windows here draw the table at scale 1
+}
+
+// Where along the straight way from `from` to `to` the picture lies whole in
+// `frame`, as the share of the way; -1 when it lies nowhere strictly between.
+double foundAlong(const QImage& frame, const QImage& picture, QPoint from, QPoint to)
+{
+    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    for (int k = 1; k < steps; ++k) {
+        const QPointF p = QPointF(from) + QPointF(to - from) * (double(k) / steps);
+        if (SamePixels(frame, p.toPoint(), picture, picture.rect()))
+            return double(k) / steps;
+    }
+    return -1;
+}
+
+struct Motion : WindowTest {
+    explicit Motion(const LaunchSettings& settings = {.motion = true}) : WindowTest(settings)
+    {
+        still.setMessagePresenter(
+            [this](const QString& text, const QString& title) { stillMessages << title + ": " + text; });
+        still.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&still));
+    }
+    // Does the same to the window that moves and to the one that does not.
+    template <typename Act>
+    void onBoth(Act act)
+    {
+        act(w);
+        act(still);
+    }
+    void playBoth(const char* line, int suit)
+    {
+        onBoth([&](Form1& f) { Play(f, line, suit); });
+        clock.step(kAllAtRest);
+    }
+    QImage frame() { return Drawn(w.surface()); }
+    QImage stillFrame() { return Drawn(still.surface()); }
+    const TableGeometry& g() const { return w.geometry(); }
+    // The card backs at rest in the computer's row, each read by its left
+    // edge (a card flying in from below covers the right of a strip),
+    // against the still window's stock.
+    int backsInRow(const QImage& seen)
+    {
+        const QSize strip(10, kCardHeight);
+        const QImage back = stillFrame().copy(QRect(QPoint(g().StockX, g().StockY), strip));
+        int n = 0;
+        while (n < kHandCapacity && seen.copy(QRect(at(g().ComputerSlotPos[n]), strip)) == back)
+            ++n;
+        return n;
+    }
+
+    SteppedClock clock;
+    Form1 still{LaunchSettings{.motion = false}};
+    QStringList stillMessages;
+};
+
+TEST_F(Motion, TheHumansCardFliesToThePileOverTheClosedHandAndLandsAsAStillTableShowsIt)
+{
+    playBoth(kHumanToLay, kDiamonds);
+    onBoth([](Form1& f) { ClickCard(f, 1); }); // the nine of diamonds
+    clock.step(kFlightMs / 4);                 // over neither the hand nor the pile
+    const QImage mid = frame();
+    const QPoint pile(g().TopCardX, g().TopCardY);
+    EXPECT_GT(foundAlong(mid, cell(kNine, kDiamonds), at(g().HumanSlotPos[1]), pile), 0);
+    // The hand lies closed up already; the pile shows its old top card.
+    const QRect strip(0, 0, kCardWidth / 2, kCardHeight);
+    EXPECT_TRUE(SamePixels(mid, at(g().HumanSlotPos[0]), cell(kEight, kDiamonds), strip));
+    EXPECT_TRUE(SamePixels(mid, at(g().HumanSlotPos[1]), cell(kKing, kDiamonds), strip));
+    EXPECT_TRUE(SamePixels(mid, at(g().HumanSlotPos[2]), cell(kEight, kSpades),
+                           QRect(0, 0, kCardWidth, kCardHeight)));
+    EXPECT_TRUE(SamePixels(mid, pile, cell(kSeven, kDiamonds), QRect(0, 0, kCardWidth, kCardHeight)));
+    clock.step(kFlightMs);
+    EXPECT_EQ(frame(), stillFrame());
+}
+
+TEST_F(Motion, TheComputersTakeComesFromTheStockCardByCardFaceDown)
+{
+    playBoth(kComputerOwesFive, kDiamonds);
+    onBoth([](Form1& f) { ComputerMoves(f); });
+    EXPECT_EQ(backsInRow(frame()), 2);
+    clock.step(kFlightMs / 2);
+    // The first card is on its way to the third slot, a back.
+    const QImage back = stillFrame().copy(QRect(QPoint(g().StockX, g().StockY), QSize(70, 100)));
+    EXPECT_GT(foundAlong(frame(), back, QPoint(g().StockX, g().StockY), at(g().ComputerSlotPos[2])),
+              0);
+    EXPECT_EQ(backsInRow(frame()), 2);
+    clock.step(kFlightMs / 2 + 10); // the first has landed, the second not yet
+    EXPECT_EQ(backsInRow(frame()), 3);
+    clock.step(4 * kTakeStaggerMs);
+    EXPECT_EQ(backsInRow(stillFrame()), 7);
+    EXPECT_EQ(frame(), stillFrame());
+}
+
+TEST_F(Motion, AKeyDuringAFlightLaysAsAtRestAndTheFlightsEndAtTheirPlaces)
+{
+    playBoth(kComputerOwesFive, kDiamonds);
+    onBoth([](Form1& f) { ComputerMoves(f); });
+    clock.step(kFlightMs / 2);
+    onBoth([](Form1& f) { QTest::keyClick(&f, Qt::Key_Return); }); // lays the eight
+    EXPECT_EQ(w.table().HumanCount, 2);
+    still.table().LastMoveTick = w.table().LastMoveTick; // stamped a moment apart
+    EXPECT_EQ(FormatTable(w.table()), FormatTable(still.table()));
+    EXPECT_EQ(backsInRow(frame()), 7); // the take at rest at once
+    clock.step(kAllAtRest);
+    EXPECT_EQ(frame(), stillFrame());
+}
+
+TEST_F(Motion, AClickDuringTheDealBringsTheReminderAsAtRest)
+{
+    w.JocNou_Click();
+    clock.step(kDealStaggerMs * 3);
+    clickCard(0);
+    EXPECT_EQ(messages.join('|').toStdString(), "Kolvar: Selectati o culoare");
+}
+
+TEST_F(Motion, TheDealIsAtRestWithin800MsAndAResizeOrANewDealMidFlightLeaveAWholeTable)
+{
+    auto mirrored = [this] {
+        still.table() = w.table();
+        for (int s = 0; s < kSuitCount; ++s)
+            still.SetSuitLook(s, w.SuitLook(s));
+        still.RedrawTable();
+        return stillFrame();
+    };
+    w.JocNou_Click();
+    clock.step(800);
+    EXPECT_EQ(frame(), mirrored());
+
+    playBoth(kComputerOwesFive, kDiamonds);
+    ComputerMoves(w);
+    clock.step(kFlightMs / 2);
+    onBoth([](Form1& f) { f.resize(900, 650); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 900; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return still.surface().width() == 900; }));
+    EXPECT_EQ(frame(), mirrored());
+
+    w.JocNou_Click();
+    clock.step(kDealStaggerMs);
+    w.JocNou_Click();
+    clock.step(800);
+    EXPECT_EQ(frame(), mirrored());
+}
+
+// The regions of the table that one frame repaints.
+struct Repaints : QObject {
+    explicit Repaints(QWidget& table) { table.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+    std::vector<QRegion> regions;
+};
+
+TEST_F(Motion, AFrameOfMotionRepaintsOnlyWhatTheFlyingCardLeavesAndEnters)
+{
+    playBoth(kHumanToLay, kDiamonds);
+    clickCard(1);
+    QCoreApplication::processEvents(); // the move's own full repaint
+    Repaints repaints(w.surface());
+    for (int t = 0; t < kFlightMs; t += 16)
+        clock.step(16);
+    ASSERT_GT(repaints.regions.size(), 5u);
+    const QRect twoCards(0, 0, 2 * kCardWidth + 40, 2 * kCardHeight + 40);
+    for (const QRegion& r : repaints.regions) {
+        int area = 0;
+        for (const QRect& part : r)
+            area += part.width() * part.height();
+        EXPECT_LE(area, twoCards.width() * twoCards.height()) << r.boundingRect().width();
+    }
+}
+
+// With motion off, whoever turned it off, a move shows whole in the frame
+// that follows it.
+void expectMovesAtOnce(Motion& m)
+{
+    m.playBoth(kComputerOwesFive, kDiamonds);
+    m.onBoth([](Form1& f) { Motion::ComputerMoves(f); });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m.frame(), m.stillFrame());
+}
+
+struct AnimationOff : Motion {
+    static LaunchSettings off()
+    {
+        qputenv("KOLVAR_ANIMATION", "off");
+        std::string said;
+        return ReadLaunchSettings(said);
+    }
+    AnimationOff() : Motion(off()) {}
+    ~AnimationOff() override { qunsetenv("KOLVAR_ANIMATION"); }
+};
+
+TEST_F(AnimationOff, KolvarAnimationOffShowsAMoveInOneFrame)
+{
+    EXPECT_FALSE(w.showsMotion());
+    expectMovesAtOnce(*this);
+}
+
+TEST(LaunchSettings, KolvarAnimationTakesOnOrOffAndSaysAnythingElseInOneLine)
+{
+    auto read = [](const char* value, std::string& said) {
+        qputenv("KOLVAR_ANIMATION", value);
+        return ReadLaunchSettings(said).motion;
+    };
+    std::string said;
+    EXPECT_EQ(read("on", said), true);
+    EXPECT_EQ(read("off", said), false);
+    EXPECT_EQ(read("", said), std::nullopt);
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(read("slow", said), std::nullopt);
+    EXPECT_EQ(said, "kolvar: KOLVAR_ANIMATION=slow is neither on nor off; the desktop's setting "
+                    "is followed\n");
+    qunsetenv("KOLVAR_ANIMATION");
+}
+
+// A desktop setting that asks for no motion, as the portal holds it.
+struct DesktopSetting {
+    const char* name;
+    const char* group;
+    const char* key;
+    QVariant none, some;
+};
+
+std::ostream& operator<<(std::ostream& out, const DesktopSetting& s)
+{
+    return out << s.name;
+}
+
+// The portal is up, holding the setting against motion, before the window asks.
+struct PortalUp {
+    explicit PortalUp(const DesktopSetting& s) { portal.set(s.group, s.key, s.none); }
+    FakePortal portal;
+};
+
+struct DesktopMotion : ::testing::WithParamInterface<DesktopSetting>, PortalUp, Motion {
+    DesktopMotion() : PortalUp(GetParam()), Motion(LaunchSettings{}) {}
+};
+
+TEST_P(DesktopMotion, ASettingAgainstMotionShowsAMoveInOneFrame)
+{
+    ASSERT_TRUE(portal.ok()) << "no bus for the fake portal";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.showsMotion(); }));
+    expectMovesAtOnce(*this);
+}
+
+TEST_P(DesktopMotion, ASettingChangedMidFlightEndsTheFlightAtOnce)
+{
+    ASSERT_TRUE(portal.ok()) << "no bus for the fake portal";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.showsMotion(); }));
+    const DesktopSetting& s = GetParam();
+    portal.set(s.group, s.key, s.some);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.showsMotion(); }));
+    playBoth(kComputerOwesFive, kDiamonds);
+    onBoth([](Form1& f) { ComputerMoves(f); });
+    clock.step(kFlightMs / 2);
+    ASSERT_NE(frame(), stillFrame()); // in flight
+    portal.set(s.group, s.key, s.none);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.showsMotion(); }));
+    EXPECT_EQ(frame(), stillFrame());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Portal, DesktopMotion,
+    ::testing::Values(
+        DesktopSetting{"ReducedMotion", "org.freedesktop.appearance", "reduced-motion",
+                       QVariant::fromValue(1u), QVariant::fromValue(0u)},
+        DesktopSetting{"GnomeAnimations", "org.gnome.desktop.interface", "enable-animations",
+                       false, true},
+        DesktopSetting{"KdeDurationFactor", "org.kde.kdeglobals.KDE", "AnimationDurationFactor",
+                       0.0, 1.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kolvar::testing
