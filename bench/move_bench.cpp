@@ -120,12 +120,12 @@ BENCHMARK(BM_ComputerMove)
 // 1.5), and at zooms 1 and 3 as KOLVAR_ZOOM sets them.
 void BM_FirstDeal(benchmark::State& state)
 {
-    const std::string zoom = std::to_string(state.range(0));
+    LaunchSettings settings{.motion = false};
     if (state.range(0) > 0)
-        setenv("KOLVAR_ZOOM", zoom.c_str(), 1);
+        settings.zoom = static_cast<double>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<Form1>(LaunchSettings{.motion = false});
+        auto window = std::make_unique<Form1>(settings);
         window->show();
         Settle();
         state.ResumeTiming();
@@ -138,7 +138,6 @@ void BM_FirstDeal(benchmark::State& state)
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    unsetenv("KOLVAR_ZOOM");
 }
 BENCHMARK(BM_FirstDeal)
     ->ArgName("zoom")

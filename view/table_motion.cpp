@@ -66,19 +66,18 @@ void TableMotion::settle()
     under_ = target_;
 }
 
+// Each motion runs on an animation of its own, from the move to the last
+// landing, its value the milliseconds since the move.
 void TableMotion::start()
 {
-    if (!clock_) {
-        clock_ = std::make_unique<QVariantAnimation>();
-        clock_->setStartValue(0);
-        connect(clock_.get(), &QVariantAnimation::valueChanged, this,
-                [this](const QVariant& ms) { step(ms.toInt()); });
-    }
     const int length = flights_.back().startMs + kFlightMs;
+    clock_ = std::make_unique<QVariantAnimation>();
+    clock_->setStartValue(0);
     clock_->setEndValue(length);
     clock_->setDuration(length);
-    elapsedMs_ = 0;
     step(0);
+    connect(clock_.get(), &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& ms) { step(ms.toInt()); });
     clock_->start();
 }
 

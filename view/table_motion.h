@@ -85,7 +85,7 @@ private:
     std::vector<QRect> drawnAt_; // each flight's rectangle in the last frame, empty when not shown
     std::vector<bool> landed_;
     int elapsedMs_ = 0;
-    std::unique_ptr<QVariantAnimation> clock_; // made for the first flight
+    std::unique_ptr<QVariantAnimation> clock_; // the motion's own, made when it starts
 };
 
 } // namespace kolvar

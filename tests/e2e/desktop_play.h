@@ -53,11 +53,11 @@ struct OnADesktop : ::testing::Test {
 
     QRect client() const { return display->clientGeometry(window); }
 
-    // Reads the table in the window's client area as the screen shows it now.
+    // Reads the table in the window's client area once no card is in flight.
     SeenTable look()
     {
         const QRect area = client();
-        shot = display->screenshot();
+        shot = display->stillScreenshot();
         if (!reader.locate(shot, area))
             return {};
         return reader.read(shot);

@@ -28,7 +28,7 @@ struct EndToEnd : GameTest {
             << "no table under a menu bar on screen";
     }
 
-    SeenTable look() const { return reader.read(display->screenshot()); }
+    SeenTable look() const { return reader.read(display->stillScreenshot()); }
     // Deals and waits until the dealt table is on screen.
     SeenTable deal()
     {

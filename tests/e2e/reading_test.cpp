@@ -41,7 +41,7 @@ struct AtScale : ::testing::TestWithParam<Scale> {
 
     SeenTable look()
     {
-        shot = display->screenshot();
+        shot = display->stillScreenshot();
         client = display->clientGeometry(game->window());
         return reader->locate(shot, client) ? reader->read(shot) : SeenTable{};
     }

@@ -74,6 +74,19 @@ QImage XDisplay::screenshot() const
     return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
+QImage XDisplay::stillScreenshot(int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    QImage before = screenshot();
+    for (;;) {
+        QImage now = screenshot();
+        if (now == before || clock.elapsed() > timeoutMs)
+            return now;
+        before = std::move(now);
+    }
+}
+
 void XDisplay::click(QPoint at, int button) const
 {
     run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click",

@@ -25,6 +25,10 @@ public:
     // Runs a command on the display and returns its standard output.
     QString run(const QString& program, const QStringList& args, int timeoutMs = 10000) const;
     QImage screenshot() const;
+    // The screen once it has stopped changing (no card in flight): the
+    // first of two screenshots in a row that are alike, or after
+    // `timeoutMs` the last one taken.
+    QImage stillScreenshot(int timeoutMs = 3000) const;
     void click(QPoint at, int button = 1) const;
     void key(const QString& key, const QString& window = {}) const;
     // The ids of visible windows whose title matches the regular expression.

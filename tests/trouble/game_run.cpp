@@ -129,7 +129,7 @@ std::string DealAndTake(const XDisplay& display, const QString& window, TableRea
     const QRect client = display.clientGeometry(window);
     if (!WaitFor([&] { return reader.locate(display.screenshot(), client); }, 5000))
         return "no table under a menu bar on screen";
-    auto look = [&] { return reader.read(display.screenshot()); };
+    auto look = [&] { return reader.read(display.stillScreenshot()); };
     display.key("F2", window);
     if (!WaitFor([&] { return look().hand.size() == 5; }, 5000))
         return "F2 dealt no hand of five cards that could be read";

@@ -12,7 +12,9 @@
 #include "view/motion_timing.h"
 #include "window_test.h"
 
+#include <QDir>
 #include <QPaintEvent>
+#include <QPainter>
 #include <cmath>
 
 namespace kolvar::testing {
@@ -301,6 +303,50 @@ INSTANTIATE_TEST_SUITE_P(
         DesktopSetting{"KdeDurationFactor", "org.kde.kdeglobals.KDE", "AnimationDurationFactor",
                        0.0, 1.0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Strips of frames to look at, on a 1920 x 1080 screen: the computer's take
+// under a jack chain and the human's lay, each frame a quarter size with the
+// moment it shows, written to build/screenshots/motion-*.png.
+struct MotionStrip : Motion {
+    void strip(const QString& name, const std::vector<int>& moments)
+    {
+        constexpr int kColumns = 4;
+        const QSize shot = frame().size() / 4;
+        const int rows = static_cast<int>(moments.size() + kColumns - 1) / kColumns;
+        QImage strip(shot.width() * kColumns, shot.height() * rows, QImage::Format_RGB32);
+        strip.fill(Qt::black);
+        QPainter p(&strip);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        int now = 0;
+        QImage last;
+        for (size_t i = 0; i < moments.size(); ++i) {
+            clock.step(moments[i] - now);
+            now = moments[i];
+            const QImage seen = frame();
+            EXPECT_NE(seen, last) << "nothing moved by " << now << " ms";
+            last = seen;
+            const QRect cell(QPoint(int(i) % kColumns * shot.width(), int(i) / kColumns * shot.height()),
+                             shot);
+            p.drawImage(cell.adjusted(1, 1, -1, -1), seen);
+            p.drawText(cell.adjusted(8, 4, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                       QString("%1 ms").arg(now));
+        }
+        QDir().mkpath(KOLVAR_SCREENSHOTS);
+        EXPECT_TRUE(strip.save(QString(KOLVAR_SCREENSHOTS "/motion-%1.png").arg(name)));
+        clock.step(kAllAtRest);
+        EXPECT_EQ(frame(), stillFrame());
+    }
+};
+
+TEST_F(MotionStrip, TheComputersTakeUnderAJackChainAndTheHumansLay)
+{
+    playBoth(kComputerOwesFive, kDiamonds);
+    onBoth([](Form1& f) { ComputerMoves(f); });
+    strip("take", {0, 40, 100, 160, 240, 320, 420, 500});
+    playBoth(kHumanToLay, kDiamonds);
+    onBoth([](Form1& f) { ClickCard(f, 1); });
+    strip("lay", {0, 20, 40, 60, 90, 120, 160, 190});
+}
 
 } // namespace
 } // namespace kolvar::testing
