@@ -7,7 +7,7 @@ namespace kolvar {
 namespace {
 
 // The human's row stays along the bottom: its top lies this far above the
-// table's bottom edge (550 on the designed 700-pixel table).
+// table's bottom edge (500 on the designed 650-pixel table).
 constexpr int kHumanRowFromBottom = 150;
 constexpr int kComputerRowY = 50;
 constexpr int kSlotStep = kCardWidth / 2; // neighbours overlap by half a card

@@ -37,7 +37,7 @@ namespace kolvar {
 std::string FormatCard(Face f);
 std::string FormatTable(const Table& t);
 
-// Overwrites the game fields of `into` (not its geometry). On a malformed
+// Overwrites every field of `into`. On a malformed
 // line it returns false and says why in `error`.
 bool ParseTable(std::string_view line, Table& into, std::string& error);
 

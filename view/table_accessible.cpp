@@ -9,7 +9,9 @@
 #include "view/table_surface.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace kolvar {
 namespace {

@@ -1,17 +1,16 @@
 // The table's zoom. The rules lay the table out in its own pixels, for a
-// table designed 1000 x 650 (the human's row ends 650 down); the window shows
-// it z times larger, z chosen from the client area it has, so that the cards
-// fill the window as they fill the designed table. Only the drawing and the
-// conversion of mouse positions know z: with the window's device pixel
-// ratio it makes the drawing scale s = z x ratio, the device pixels per
-// table pixel.
+// table designed 1000 x 650; the window shows it z times larger, z chosen
+// from the client area it has, so that the cards fill the window as they
+// fill the designed table. Only the drawing and the conversion of mouse
+// positions know z: with the window's device pixel ratio it makes the
+// drawing scale s = z x ratio, the device pixels per table pixel.
 #pragma once
 
 #include <optional>
 
 namespace kolvar {
 
-// The designed table: 1000 pixels wide, and its human row ends 650 down.
+// The designed table, in table pixels: its human row lies 500 to 600 down.
 inline constexpr int kDesignedWidth = 1000;
 inline constexpr int kDesignedHeight = 650;
 
