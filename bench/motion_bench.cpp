@@ -11,7 +11,6 @@
 
 #include "computer/computer_turn.h"
 #include "game/notation.h"
-#include "game/suit_buttons.h"
 #include "view/form1.h"
 #include "view/motion_timing.h"
 
@@ -31,9 +30,9 @@ namespace kolvar::bench {
 namespace {
 
 constexpr const char* kHumanToLay = "human=8d,9d,Kd,8s computer=Kh,8c,9c top=7d prev=7s suit=d "
-                                    "played=9 due=1/0 turn=human pick=no game=on";
+                                    "raised=d played=9 due=1/0 turn=human pick=no game=on";
 constexpr const char* kComputerOwesFive = "human=8d,9d,Kd computer=Kh,8c top=Jd prev=Js suit=d "
-                                          "played=9 due=0/5 turn=computer pick=no game=on";
+                                          "raised=d played=9 due=0/5 turn=computer pick=no game=on";
 constexpr int kFrameMs = 16;
 
 struct FlightScene {
@@ -49,7 +48,6 @@ struct FlightScene {
         std::string error;
         if (!ParseTable(line, window.table(), error))
             std::abort();
-        ShowCurrentSuit(window.table(), window);
         window.RedrawTable();
         Settle();
     }
@@ -58,7 +56,8 @@ struct FlightScene {
     {
         set(kHumanToLay);
         const SlotPos& card = window.geometry().HumanSlotPos[1];
-        window.Form_MouseDown(Qt::LeftButton, {}, card.X + kCardWidth / 4, card.Y + kCardHeight / 2);
+        window.Form_MouseDown(Qt::LeftButton, {}, card.X + kCardWidth / 4,
+                              card.Y + kCardHeight / 2);
     }
 
     Form1 window{LaunchSettings{.motion = true}};
@@ -83,6 +82,8 @@ void BM_FlightFrame(benchmark::State& state)
     }
     if (scene.window.table().HumanCount != 3)
         state.SkipWithError("the human laid no card");
+    state.counters["zoom"] = scene.window.tableScale().zoom;
+    state.counters["client_width"] = scene.window.surface().width();
 }
 BENCHMARK(BM_FlightFrame)
     ->ArgNames({"width", "height"})
@@ -130,6 +131,7 @@ void BM_ComputerTake(benchmark::State& state)
     state.counters["frames"] = frames / static_cast<double>(state.iterations());
     state.counters["longest_gap_ms"] = longestGapMs;
     state.counters["late_after_ms"] = 1.5 * refreshMs;
+    state.counters["zoom"] = scene.window.tableScale().zoom;
 }
 BENCHMARK(BM_ComputerTake)->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -11,7 +11,6 @@
 
 #include "computer/computer_turn.h"
 #include "game/notation.h"
-#include "game/suit_buttons.h"
 #include "platform/picture_box.h"
 #include "view/form1.h"
 
@@ -35,7 +34,6 @@ struct MoveScene {
         if (!ParseTable(kMidGame, window.table(), error))
             std::abort();
         humanToMove = window.table();
-        ShowCurrentSuit(humanToMove, window);
         window.Form_MouseDown(Qt::LeftButton, {}, humanCardX(), humanCardY());
         computerToMove = window.table();
         QCoreApplication::processEvents();
@@ -48,7 +46,6 @@ struct MoveScene {
     void restore(const Table& t)
     {
         window.table() = t;
-        ShowCurrentSuit(t, window);
         QCoreApplication::processEvents();
     }
 
@@ -58,7 +55,7 @@ struct MoveScene {
             window.surface().repaint();
     }
 
-    Form1 window({.motion = false});
+    Form1 window{LaunchSettings{.motion = false}};
     Table humanToMove;
     Table computerToMove;
 };

@@ -8,7 +8,6 @@
 #include "tables.h"
 
 #include "game/notation.h"
-#include "game/suit_buttons.h"
 #include "view/form1.h"
 
 #include <QMenuBar>
@@ -31,7 +30,6 @@ struct ResizeScene {
         std::string error;
         if (!ParseTable(kMidGame, window.table(), error))
             std::abort();
-        ShowCurrentSuit(window.table(), window);
         resizeTo(0);
         window.RedrawTable();
         Settle();
@@ -44,7 +42,7 @@ struct ResizeScene {
         return window.surface().size() == kClients[i];
     }
 
-    Form1 window({.motion = false});
+    Form1 window{LaunchSettings{.motion = false}};
 };
 
 void BM_Relayout(benchmark::State& state)

@@ -20,6 +20,7 @@ Table WorstTable();
 inline constexpr std::string_view kMidGame =
     "human=8d,9d,Td,Qd,Kd,8s,9s,Ts,Qs,Ks,8h,9h,Th,Qh "
     "computer=Kh,8c,9c,Tc,Qc,Kc,Ac,Jc,7h,7c,Jh,Ah,As,Js "
-    "stock=Jd,Ad,7s,7d top=7d prev=7s suit=d played=9 due=1/0 turn=human pick=no game=on";
+    "stock=Jd,Ad,7s,7d top=7d prev=7s suit=d raised=d played=9 due=1/0 turn=human pick=no "
+    "game=on";
 
 } // namespace kolvar::bench

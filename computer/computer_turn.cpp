@@ -60,11 +60,11 @@ bool layByLadder(Table& t, Host& host)
 
 } // namespace
 
-void Timer1_Timer(Table& t, Host& host)
+void ComputerTick(Table& t, Host& host)
 {
     if (!t.GameInProgress || host.Moves().held())
         return;
-    if (RaisedSuitButtons(host) == 0 || !t.ComputerToMove)
+    if (!t.suitNamed() || !t.ComputerToMove)
         return;
     if (elapsedSince(host.TickCount(), t.LastMoveTick) <= kComputerPauseMs)
         return;

@@ -10,8 +10,8 @@
 
 namespace kolvar {
 
-// One tick of Timer1.
-void Timer1_Timer(Table& t, Host& host);
+// One tick of the computer's timer: its move, if it is due.
+void ComputerTick(Table& t, Host& host);
 
 // One computer move: a lay or a take, the redraw, the end test.
 void ComputerMove(Table& t, Host& host);

@@ -10,9 +10,6 @@
 
 namespace kolvar {
 
-// The two looks of a suit button; a raised button is the named suit.
-enum SuitLookValue : int { kFlat = 0, kRaised = 1 };
-
 class Host {
 public:
     virtual ~Host() = default;
@@ -24,8 +21,6 @@ public:
     virtual void PlaySoundCue(std::string_view file) = 0; // a bare name, e.g. "click.wav"
     virtual int32_t TickCount() = 0;                      // milliseconds, wrapping at 2^32
     virtual double NextRandom() = 0;                      // 0 <= r < 1
-    virtual SuitLookValue SuitLook(int suit) const = 0;
-    virtual void SetSuitLook(int suit, SuitLookValue look) = 0;
     virtual void SetTimerEnabled(bool on) = 0;
     virtual void SetOptionsItemEnabled(bool on) = 0;
     // Held while a move is handled, so that none starts inside it.

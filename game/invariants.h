@@ -3,7 +3,6 @@
 // test or soak run says what went wrong and where.
 #pragma once
 
-#include "game/host.h"
 #include "game/table.h"
 
 #include <string>
@@ -12,8 +11,5 @@ namespace kolvar {
 
 // An empty result means the table is sound; otherwise it says what is wrong.
 std::string CheckInvariants(const Table& t);
-
-// The same, and at most one suit button raised.
-std::string CheckInvariants(const Table& t, const Host& host);
 
 } // namespace kolvar

@@ -15,21 +15,21 @@ namespace kolvar {
 namespace {
 
 // The suit buttons take clicks only while a suit is still to be named.
-void applySuitRule(Table& t, Host& host, Face laid, SuitRule rule)
+void applySuitRule(Table& t, Face laid, SuitRule rule)
 {
     switch (rule) {
     case SuitRule::Keep:
         break;
     case SuitRule::LaidCardSuit:
         t.CurrentSuit = laid.Suit;
-        ShowCurrentSuit(t, host);
+        ShowCurrentSuit(t);
         break;
     case SuitRule::BestSuit:
         PickBestSuit(t);
-        ShowCurrentSuit(t, host);
+        ShowCurrentSuit(t);
         break;
     case SuitRule::NamedLater:
-        FlattenSuitButtons(host);
+        FlattenSuitButtons(t);
         break;
     }
     t.SuitPickOpen = rule == SuitRule::NamedLater;
@@ -68,7 +68,7 @@ void passTurn(Table& t, Host& host, Side mover, bool keepsTurn)
 void LayCard(Table& t, Host& host, Side side, int16_t index, SuitRule rule)
 {
     const Face laid = HandCards(t, side)[index];
-    applySuitRule(t, host, laid, rule); // the best suit counts the laid card, still in hand
+    applySuitRule(t, laid, rule); // the best suit counts the laid card, still in hand
     takeOutOfHand(t, side, index);
 
     // Before the first card of a game the top card is the last game's. The

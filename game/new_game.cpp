@@ -18,7 +18,7 @@ void computerOpens(Table& t, Host& host)
 {
     t.ComputerToMove = true;
     PickBestSuit(t);
-    ShowCurrentSuit(t, host);
+    ShowCurrentSuit(t);
     t.LastMoveTick = host.TickCount();
     t.ComputerDrawDue = 1;
     t.HumanDrawDue = 0;
@@ -26,9 +26,9 @@ void computerOpens(Table& t, Host& host)
 
 } // namespace
 
-void Form_Load(Table& t, Options& options, Host& host)
+void PrepareTable(Table& t, Options& options, Host& host)
 {
-    FlattenSuitButtons(host);
+    FlattenSuitButtons(t);
     for (int i = 0; i < kDeckSize; ++i)
         t.Deck[i] = Card{BuiltFace(i), -1};
     host.SetTimerEnabled(false);
@@ -64,7 +64,7 @@ void DealHands(Table& t, Host& host)
     host.RedrawTable();
 }
 
-void JocNou_Click(Table& t, const Options& options, Host& host)
+void DealNewGame(Table& t, const Options& options, Host& host)
 {
     host.ClearTable();
     BuildDeck(t);
@@ -73,7 +73,7 @@ void JocNou_Click(Table& t, const Options& options, Host& host)
     DealHands(t, host);
     t.SuitPickOpen = true;
     t.ComputerToMove = false;
-    FlattenSuitButtons(host);
+    FlattenSuitButtons(t);
     t.HumanDrawDue = 1;
     t.ComputerDrawDue = 0;
     host.SetOptionsItemEnabled(false);

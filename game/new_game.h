@@ -10,7 +10,7 @@ namespace kolvar {
 // The game's part of loading the main window: the suit buttons flat, the
 // deck built in order, the timer off and both options on. No cards are dealt
 // until the first new game.
-void Form_Load(Table& t, Options& options, Host& host);
+void PrepareTable(Table& t, Options& options, Host& host);
 
 // The 32 cards in code order: the four sevens (diamonds, spades, hearts,
 // clubs), then the eights, and so on up to the kings. Slot is left alone.
@@ -25,6 +25,6 @@ void DealHands(Table& t, Host& host);
 
 // "Joc Nou": a fresh deal, at any time, also in the middle of a game. When
 // the computer opens, it names the suit it holds most of and is to move.
-void JocNou_Click(Table& t, const Options& options, Host& host);
+void DealNewGame(Table& t, const Options& options, Host& host);
 
 } // namespace kolvar

@@ -118,6 +118,24 @@ bool setHand(std::array<Card, kHandCapacity>& hand, int16_t& count, const Cards&
     return true;
 }
 
+// A suit's letter, or its code when it is no suit.
+std::string suitText(int16_t suit)
+{
+    return suit >= 0 && suit < kSuitCount ? std::string(1, kSuitLetters[suit])
+                                          : std::to_string(suit);
+}
+
+// A suit's letter or its code.
+std::optional<int16_t> parseSuit(std::string_view s)
+{
+    const auto letter = s.size() == 1 ? kSuitLetters.find(s) : std::string_view::npos;
+    if (letter != std::string_view::npos)
+        return static_cast<int16_t>(letter);
+    if (const auto code = parseInt(s))
+        return static_cast<int16_t>(*code);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string FormatCard(Face f)
@@ -129,14 +147,13 @@ std::string FormatCard(Face f)
 
 std::string FormatTable(const Table& t)
 {
-    std::string suit = t.CurrentSuit >= 0 && t.CurrentSuit < kSuitCount
-                           ? std::string(1, kSuitLetters[t.CurrentSuit])
-                           : std::to_string(t.CurrentSuit);
+    const std::string suit = suitText(t.CurrentSuit);
     return "human=" + formatCards(t.HumanHand.data(), t.HumanCount) +
            " computer=" + formatCards(t.ComputerHand.data(), t.ComputerCount) +
            " ring=" + formatCards(t.Deck.data(), kDeckSize) + " draw=" + std::to_string(t.DrawPos) +
            " discard=" + std::to_string(t.DiscardPos) + " top=" + FormatCard(t.topCard()) +
            " prev=" + FormatCard(t.prevCard()) + " suit=" + suit +
+           " raised=" + (t.RaisedSuit < 0 ? std::string("none") : suitText(t.RaisedSuit)) +
            " played=" + std::to_string(t.PlayedCount) + " due=" + std::to_string(t.HumanDrawDue) +
            "/" + std::to_string(t.ComputerDrawDue) +
            " turn=" + (t.ComputerToMove ? "computer" : "human") +
@@ -238,7 +255,8 @@ private:
         return true;
     }
 
-    // The top card, the card under it, the suit to follow and the cards laid.
+    // The top card, the card under it, the suit to follow, the suit button
+    // raised and the cards laid.
     bool readPile()
     {
         Cards top, prev;
@@ -250,12 +268,16 @@ private:
         t_.setPrevCard(prev.empty() ? Face{} : prev[0]);
         t_.CurrentSuit = t_.TopSuit;
         if (auto s = take("suit")) {
-            const auto letter = s->size() == 1 ? kSuitLetters.find(*s) : std::string_view::npos;
-            const auto code = parseInt(*s);
-            if (letter == std::string_view::npos && !code)
+            const auto suit = parseSuit(*s);
+            if (!suit)
                 return fail("bad suit=" + *s);
-            t_.CurrentSuit =
-                static_cast<int16_t>(letter != std::string_view::npos ? letter : *code);
+            t_.CurrentSuit = *suit;
+        }
+        if (auto r = take("raised"); r && *r != "none") {
+            const auto suit = parseSuit(*r);
+            if (!suit)
+                return fail("bad raised=" + *r);
+            t_.RaisedSuit = *suit;
         }
         return number("played", t_.PlayedCount, prev.empty() ? (top.empty() ? 0 : 1) : 2);
     }

@@ -16,6 +16,7 @@
 //                     stock starts; it defaults to 0)
 //   top=Kd prev=9d    the top card and the card under it
 //   suit=h            CurrentSuit
+//   raised=h|none     the suit button raised: the suit named (default none)
 //   played=N          PlayedCount
 //   due=H/C           HumanDrawDue / ComputerDrawDue
 //   turn=human|computer   whether ComputerToMove is set

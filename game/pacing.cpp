@@ -2,27 +2,15 @@
 #include "game/pacing.h"
 
 namespace kolvar {
-namespace {
 
-// A raised button is the named suit.
-bool suitNamed(const Host& host)
+bool ComputerHasAMoveDue(const Table& t)
 {
-    for (int s = 0; s < kSuitCount; ++s)
-        if (host.SuitLook(s) == kRaised)
-            return true;
-    return false;
-}
-
-} // namespace
-
-bool ComputerHasAMoveDue(const Table& t, const Host& host)
-{
-    return t.GameInProgress && t.ComputerToMove && suitNamed(host);
+    return t.GameInProgress && t.ComputerToMove && t.suitNamed();
 }
 
 void PaceComputer(const Table& t, Host& host)
 {
-    host.SetTimerEnabled(ComputerHasAMoveDue(t, host));
+    host.SetTimerEnabled(ComputerHasAMoveDue(t));
 }
 
 } // namespace kolvar

@@ -10,7 +10,7 @@
 
 namespace kolvar {
 
-bool ComputerHasAMoveDue(const Table& t, const Host& host);
+bool ComputerHasAMoveDue(const Table& t);
 
 // Starts the timer when the computer has a move due, stops it when not. A
 // running timer keeps its pace: the computer moves on the first tick more

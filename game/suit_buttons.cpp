@@ -5,37 +5,23 @@
 
 namespace kolvar {
 
-void FlattenSuitButtons(Host& host)
+void FlattenSuitButtons(Table& t)
 {
-    for (int s = 0; s < kSuitCount; ++s)
-        host.SetSuitLook(s, kFlat);
+    t.RaisedSuit = -1;
 }
 
-void ShowCurrentSuit(const Table& t, Host& host)
+void ShowCurrentSuit(Table& t)
 {
-    FlattenSuitButtons(host);
-    if (t.CurrentSuit >= 0 && t.CurrentSuit < kSuitCount)
-        host.SetSuitLook(t.CurrentSuit, kRaised);
-}
-
-int RaisedSuitButtons(const Host& host)
-{
-    int sum = 0;
-    for (int s = 0; s < kSuitCount; ++s)
-        sum += host.SuitLook(s);
-    return sum;
+    const bool known = t.CurrentSuit >= 0 && t.CurrentSuit < kSuitCount;
+    t.RaisedSuit = known ? t.CurrentSuit : int16_t{-1};
 }
 
 void ClickSuitButton(Table& t, Host& host, int16_t suit)
 {
     if (!t.SuitPickOpen)
         return;
-    const SuitLookValue look = host.SuitLook(suit) == kRaised ? kFlat : kRaised;
-    host.SetSuitLook(suit, look);
-    for (int s = 0; s < kSuitCount; ++s)
-        if (s != suit)
-            host.SetSuitLook(s, kFlat);
-    if (look == kRaised)
+    t.RaisedSuit = t.RaisedSuit == suit ? int16_t{-1} : suit;
+    if (t.RaisedSuit == suit)
         t.CurrentSuit = suit;
     // A suit named after the human's seven lets the computer move.
     PaceComputer(t, host);

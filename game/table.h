@@ -1,5 +1,6 @@
 // The whole state of the card table: the deck ring, both hands, the last two
-// cards laid, the suit to follow, whose turn it is and the draw counters.
+// cards laid, the suit to follow and whether it is named, whose turn it is
+// and the draw counters.
 // Where the table shows its cards is not game state: it lives beside the
 // Table (layout.h). One Table is owned by the main window and handed by
 // reference to the rules; it holds plain values only, so a test can build any
@@ -36,8 +37,12 @@ struct Table {
     int16_t PrevRank = 0;
     int16_t PrevSuit = 0;
 
-    int16_t PlayedCount = 0;   // cards laid in this game by both sides
-    int16_t CurrentSuit = 0;   // the suit the next card must follow
+    int16_t PlayedCount = 0; // cards laid in this game by both sides
+    int16_t CurrentSuit = 0; // the suit the next card must follow
+    // The suit button raised, which is the record of whether a suit is
+    // named: -1 while none is (before the opening suit, after the human's
+    // seven), and then the computer waits; else the suit to follow.
+    int16_t RaisedSuit = -1;
     bool SuitPickOpen = false; // the suit buttons take clicks
     bool ComputerToMove = false;
 
@@ -53,6 +58,7 @@ struct Table {
     // a game has ended, the table takes no clicks and the computer no turn.
     bool GameInProgress = false;
 
+    bool suitNamed() const { return RaisedSuit >= 0; }
     Face topCard() const { return {TopRank, TopSuit}; }
     Face prevCard() const { return {PrevRank, PrevSuit}; }
     void setTopCard(Face f)

@@ -50,7 +50,7 @@ void ClickHandCard(Table& t, Host& host, int16_t index)
     if (!takesClicks(t, host))
         return;
     const MoveGuard guard(host.Moves());
-    if (RaisedSuitButtons(host) == 0)
+    if (!t.suitNamed())
         host.ShowMessage(kPickSuitText, kPickSuitTitle);
     else
         layCard(t, host, index);
@@ -64,7 +64,7 @@ int16_t HitTestHand(const Table& t, const TableGeometry& g, int x, int y)
     return -1;
 }
 
-void Form_MouseDown(Table& t, const TableGeometry& g, Host& host, int x, int y)
+void ClickTable(Table& t, const TableGeometry& g, Host& host, int x, int y)
 {
     if (StockRect(g).strictlyContains(x, y))
         ClickStock(t, host);

@@ -23,7 +23,7 @@ void ClickHandCard(Table& t, Host& host, int16_t index);
 
 // A mouse-down on the table pixel (x, y). Every mouse button acts alike, so
 // only the position is taken.
-void Form_MouseDown(Table& t, const TableGeometry& g, Host& host, int x, int y);
+void ClickTable(Table& t, const TableGeometry& g, Host& host, int x, int y);
 
 // The index in HumanHand of the card under the pixel, or -1: the card whose
 // strip (layout.h) holds it, edges excluded.

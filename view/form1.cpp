@@ -218,7 +218,7 @@ void Form1::Form_Load()
     setGeometry(screen()->availableGeometry());
     layout()->activate();
     layOutTable();
-    kolvar::Form_Load(table_, options_, *this);
+    kolvar::PrepareTable(table_, options_, *this);
 }
 
 void Form1::JocNou_Click()
@@ -227,8 +227,8 @@ void Form1::JocNou_Click()
     // without waiting for it.
     cuePlayer_.prepare();
     selection_.index = 0; // the first card of the new hand
-    kolvar::JocNou_Click(table_, options_, *this);
-    checkTable();
+    kolvar::DealNewGame(table_, options_, *this);
+    eventHandled();
 }
 
 void Form1::Optiuni_Click()
@@ -271,8 +271,8 @@ void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
         selection_.shown = false;
         RedrawTable();
     }
-    kolvar::Form_MouseDown(table_, geometry_, *this, x, y);
-    checkTable();
+    kolvar::ClickTable(table_, geometry_, *this, x, y);
+    eventHandled();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)
@@ -283,7 +283,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
         return;
     }
     PressTableKey(table_, *this, selection_, play->key, play->suit);
-    checkTable();
+    eventHandled();
 }
 
 void Form1::Picture4_Click()
@@ -309,24 +309,40 @@ void Form1::Picture7_Click()
 void Form1::pressSuitButton(int16_t suit)
 {
     ClickSuitButton(table_, *this, suit);
-    checkTable();
+    eventHandled();
 }
 
 void Form1::Timer1_Timer()
 {
-    kolvar::Timer1_Timer(table_, *this);
-    checkTable();
+    kolvar::ComputerTick(table_, *this);
+    eventHandled();
 }
 
-// With KOLVAR_CHECK=1 every event that may change the table (a move, a deal,
-// the end of a game) is followed by the state checker, outside any move
-// still running; a broken rule stops the game at once, saying which rule and
-// on which table, so that a long unattended run finds the first fault.
-void Form1::checkTable() const
+// The suit buttons show the suit the table names: the one raised, the
+// others flat.
+void Form1::showSuitButtons()
 {
+    for (int s = 0; s < kSuitCount; ++s) {
+        PictureBox& button = surface_->suitButton(s);
+        const int look = table_.RaisedSuit == s ? 1 : 0;
+        if (button.Appearance() == look)
+            continue;
+        button.SetAppearance(look);
+        AnnounceSuitLook(button);
+    }
+}
+
+// After every event that may change the table (a move, a suit named, a
+// deal, the end of a game) the suit buttons show it; and with KOLVAR_CHECK=1
+// the state checker runs, outside any move still running: a broken rule
+// stops the game at once, saying which rule and on which table, so that a
+// long unattended run finds the first fault.
+void Form1::eventHandled()
+{
+    showSuitButtons();
     if (!checking_ || moves_.held())
         return;
-    const std::string broken = CheckInvariants(table_, *this);
+    const std::string broken = CheckInvariants(table_);
     if (broken.empty())
         return;
     std::fprintf(stderr, "kolvar: the table broke a rule: %s\n  %s\n", broken.c_str(),
@@ -366,6 +382,7 @@ void Form1::RedrawTable()
 {
     KeepInHand(selection_, table_);
     showsCards_ = true;
+    showSuitButtons();
     motion_.show(table_);
     renderer_->RedrawTable();
     AnnounceTableChanges(*surface_);
@@ -415,20 +432,6 @@ int32_t Form1::TickCount()
 double Form1::NextRandom()
 {
     return random_.next();
-}
-
-SuitLookValue Form1::SuitLook(int suit) const
-{
-    return static_cast<SuitLookValue>(surface_->suitButton(suit).Appearance());
-}
-
-void Form1::SetSuitLook(int suit, SuitLookValue look)
-{
-    PictureBox& button = surface_->suitButton(suit);
-    if (button.Appearance() == look)
-        return;
-    button.SetAppearance(look);
-    AnnounceSuitLook(button);
 }
 
 void Form1::SetTimerEnabled(bool on)

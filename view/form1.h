@@ -3,8 +3,8 @@
 // and the table widget; lays the table out for the client area it has,
 // again whenever that area, its screen or its pixel density changes; and
 // forwards every event to the rules in one call. It is also the rules' Host:
-// it draws, shows messages, plays cues, keeps time and holds the suit
-// buttons whose look names the suit. What a change moves on the table it
+// it draws, shows messages, plays cues and keeps time. The suit buttons
+// show the suit the table names, drawn like the cards. What a change moves on the table it
 // shows as cards in flight (table_motion.h), unless the player's desktop
 // or KOLVAR_ANIMATION asks for no motion. The rules see the table in its own
 // pixels; the window shows it at a zoom chosen for its client area
@@ -59,8 +59,6 @@ public:
     void PlaySoundCue(std::string_view file) override;
     int32_t TickCount() override;
     double NextRandom() override;
-    SuitLookValue SuitLook(int suit) const override;
-    void SetSuitLook(int suit, SuitLookValue look) override;
     void SetTimerEnabled(bool on) override;
     void SetOptionsItemEnabled(bool on) override;
     MoveLock& Moves() override { return moves_; }
@@ -116,7 +114,8 @@ private:
     void followDesktopMotion();
     void toggleFullScreen();
     void pressSuitButton(int16_t suit);
-    void checkTable() const;
+    void showSuitButtons();
+    void eventHandled();
     template <typename Window, typename Make>
     void showModeless(QPointer<Window>& window, Make make);
 

@@ -277,7 +277,7 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.checkable = true;
-        s.checked = box()->Appearance() == kRaised;
+        s.checked = view().table.RaisedSuit == suit_;
         return s;
     }
     QStringList actionNames() const override { return {pressAction()}; }
@@ -289,6 +289,10 @@ public:
 
 private:
     PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+    const TableView& view() const
+    {
+        return static_cast<const TableSurface*>(box()->parentWidget())->view();
+    }
     int suit_;
 };
 

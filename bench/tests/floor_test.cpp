@@ -37,7 +37,7 @@ struct Scene {
     TableGeometry geometry;
     HandSelection selection;
     TableScale scale;
-    TableView view{table, geometry, selection, scale};
+    TableView view{table, table, geometry, selection, scale};
     PictureBox surface;
     CardRenderer renderer;
 };

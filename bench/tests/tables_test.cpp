@@ -8,7 +8,6 @@
 #include "game/invariants.h"
 #include "game/layout.h"
 #include "game/notation.h"
-#include "game/suit_buttons.h"
 #include "human/table_click.h"
 
 #include "fake_host.h"
@@ -37,11 +36,10 @@ TEST(Tables, TheMidGameTableIsSoundAndItsMovesAreLays)
     std::string error;
     ASSERT_TRUE(ParseTable(kMidGame, t, error)) << error;
     testing::FakeHost host;
-    ShowCurrentSuit(t, host);
-    ASSERT_EQ(CheckInvariants(t, host), "");
+    ASSERT_EQ(CheckInvariants(t), "");
 
-    Form_MouseDown(t, g, host, g.HumanSlotPos[0].X + kCardWidth / 4,
-                   g.HumanSlotPos[0].Y + kCardHeight / 2);
+    ClickTable(t, g, host, g.HumanSlotPos[0].X + kCardWidth / 4,
+               g.HumanSlotPos[0].Y + kCardHeight / 2);
     EXPECT_EQ(t.HumanCount, 13);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(host.redraws, 1);
@@ -49,7 +47,7 @@ TEST(Tables, TheMidGameTableIsSoundAndItsMovesAreLays)
     ComputerMove(t, host);
     EXPECT_EQ(t.ComputerCount, 13);
     EXPECT_TRUE(t.GameInProgress);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 } // namespace

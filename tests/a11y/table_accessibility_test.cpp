@@ -63,11 +63,10 @@ struct AccessibleTable : ::testing::Test {
         w.resize(1000, 650 + w.menuBar()->height());
         EXPECT_TRUE(QTest::qWaitFor([&] { return w.surface().size() == QSize(1000, 650); }));
     }
-    void play(std::string_view line, int raisedSuit)
+    void play(std::string_view line)
     {
         std::string error;
         ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
-        w.SetSuitLook(raisedSuit, kRaised);
         w.RedrawTable();
     }
     QAccessibleInterface* table() { return QAccessible::queryAccessibleInterface(&w.surface()); }
@@ -88,7 +87,7 @@ struct AccessibleTable : ::testing::Test {
 
 TEST_F(AccessibleTable, TheHandThePileTheCountsAndTheStockAreNamedInTheGamesWords)
 {
-    play("human=9h,Ac,Jd computer=Kc,8s stock=Qh,... top=Ks prev=Ts played=2", kSpades);
+    play("human=9h,Ac,Jd computer=Kc,8s stock=Qh,... top=Ks prev=Ts played=2 raised=s");
     ASSERT_NE(table(), nullptr);
     EXPECT_EQ(name(table()), "Masa");
     EXPECT_EQ(part(0)->role(), QAccessible::List);
@@ -111,7 +110,7 @@ TEST_F(AccessibleTable, TheHandThePileTheCountsAndTheStockAreNamedInTheGamesWord
 // the parts moved, and finds each card where it is now drawn.
 TEST_F(AccessibleTable, AfterAResizeEachCardIsFoundWhereItIsNowDrawn)
 {
-    play("human=9h,Ac,Jd computer=Kc top=Ks", kSpades);
+    play("human=9h,Ac,Jd computer=Kc top=Ks raised=s");
     const QRect before = part(0)->child(0)->rect();
     Heard::events().clear();
     w.resize(700, 480);
@@ -131,7 +130,7 @@ TEST_F(AccessibleTable, AfterAResizeEachCardIsFoundWhereItIsNowDrawn)
 
 TEST_F(AccessibleTable, TheSuitButtonsAreCheckBoxesNamedAfterTheirSuitsCheckedWhenRaised)
 {
-    play("human=9h computer=Kc top=Ks", kHearts);
+    play("human=9h computer=Kc top=Ks raised=h");
     QStringList buttons;
     for (int i = 0; i < table()->childCount(); ++i) {
         QAccessibleInterface* c = table()->child(i);
@@ -153,7 +152,7 @@ TEST_F(AccessibleTable, TheSuitButtonsAreCheckBoxesNamedAfterTheirSuitsCheckedWh
 
 TEST_F(AccessibleTable, ALayAnnouncesThePileTheHandAndTheSelectedCard)
 {
-    play("human=8d,Qd,9s computer=Kc top=Kd prev=Ts played=2", kDiamonds);
+    play("human=8d,Qd,9s computer=Kc top=Kd prev=Ts played=2 raised=d");
     w.table().GameInProgress = true;
     key(Qt::Key_Right); // the queen
     EXPECT_EQ(table()->focusChild(), part(0)->child(1));
@@ -174,7 +173,7 @@ TEST_F(AccessibleTable, ALayAnnouncesThePileTheHandAndTheSelectedCard)
 
 TEST_F(AccessibleTable, PlayKeysReachTheGameAndAMouseClickHidesTheSelection)
 {
-    play("human=8d,Qd,9s computer=Kc top=Kd", kDiamonds);
+    play("human=8d,Qd,9s computer=Kc top=Kd raised=d");
     w.table().GameInProgress = true;
     key(Qt::Key_End);
     EXPECT_TRUE(w.selection().shown);

@@ -18,52 +18,50 @@ struct ComputerTurn : TableTest {
 
 TEST_F(ComputerTurn, MovesOnlyStrictlyMoreThanASecondAfterTheHandOver)
 {
-    play("human=8d computer=9c,Kc top=Qc turn=computer tick=20000", kClubs);
+    play("human=8d computer=9c,Kc top=Qc turn=computer tick=20000 raised=c");
     host.now = 21000;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 2);
     host.now = 20000 + kJustPastThePause;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
     EXPECT_FALSE(t.ComputerToMove);
 }
 
 TEST_F(ComputerTurn, WaitsAsLongAsNoSuitIsNamedThenMovesAtTheNextTick)
 {
-    play("human=8d computer=9c,Kc top=7h suit=h turn=computer pick=yes tick=0", kClubs);
-    host.looks = {};
+    play("human=8d computer=9c,Kc top=7h suit=h turn=computer pick=yes tick=0");
     for (host.now = 0; host.now < 60000; host.now += 50)
-        Timer1_Timer(t, host);
+        ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 2);
-    host.raise(kClubs);
-    t.CurrentSuit = kClubs;
-    Timer1_Timer(t, host);
+    t.RaisedSuit = t.CurrentSuit = kClubs;
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
     EXPECT_FALSE(t.SuitPickOpen);
 }
 
 TEST_F(ComputerTurn, TheTickCountWrappingNeitherStallsNorHurriesTheComputer)
 {
-    play("human=8d computer=9c,Kc top=Qc turn=computer tick=2147483000", kClubs);
+    play("human=8d computer=9c,Kc top=Qc turn=computer tick=2147483000 raised=c");
     host.now = static_cast<int32_t>(2147483000u + 1000u); // wraps past the largest int32
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 2);
     host.now = static_cast<int32_t>(2147483000u + kJustPastThePause);
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
 
-    play("human=8d computer=9c,Kc top=Qc turn=computer tick=-200", kClubs);
+    play("human=8d computer=9c,Kc top=Qc turn=computer tick=-200 raised=c");
     host.now = 800; // through zero in unsigned terms: 4294967096 -> 800
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 2);
     host.now = 801;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
 }
 
 TEST_F(ComputerTurn, NoTickMovesWhileAMoveRunsOrAfterTheGameEnded)
 {
-    play("human=8d computer=9c,Kc top=Qc turn=computer", kClubs);
+    play("human=8d computer=9c,Kc top=Qc turn=computer raised=c");
     {
         const MoveGuard running(host.moves);
         move();
@@ -78,7 +76,7 @@ TEST_F(ComputerTurn, NoTickMovesWhileAMoveRunsOrAfterTheGameEnded)
 // waiting for the human makes no wake-ups.
 TEST_F(ComputerTurn, TheTimerRunsOnlyWhileTheComputerHasAMoveDue)
 {
-    play("human=8d,7h,Ks computer=9d,Qc,Qs top=Kd game=on", kDiamonds);
+    play("human=8d,7h,Ks computer=9d,Qc,Qs top=Kd game=on raised=d");
     host.timerEnabled = false;
     clickCard(0);
     EXPECT_TRUE(host.timerEnabled) << "the turn passed to the computer";
@@ -97,7 +95,7 @@ TEST_F(ComputerTurn, TheTimerRunsOnlyWhileTheComputerHasAMoveDue)
 
 TEST_F(ComputerTurn, NoTickWhileTheEndOfTheGameIsShown)
 {
-    play("human=8d computer=9c top=Qc turn=computer game=on", kClubs);
+    play("human=8d computer=9c top=Qc turn=computer game=on raised=c");
     host.timerEnabled = true;
     bool tickingWhileShown = true;
     host.onMessage = [&] { tickingWhileShown = host.timerEnabled; };
@@ -111,7 +109,7 @@ TEST_F(ComputerTurn, NoTickWhileTheEndOfTheGameIsShown)
 
 TEST_F(ComputerTurn, Rung1UnderAChainTakesTheCardsWhenNotHoldingMoreJacks)
 {
-    play("human=Jd,8d computer=Js,9c stock=Ah,Kh,Qh,... top=Jc due=0/3 turn=computer", kClubs);
+    play("human=Jd,8d computer=Js,9c stock=Ah,Kh,Qh,... top=Jc due=0/3 turn=computer raised=c");
     move();
     EXPECT_EQ(ComputerHandText(t), "Js,9c,Ah,Kh,Qh");
     EXPECT_EQ(host.cues, Cues({kComputerTakeCue, kComputerTakeCue, kComputerTakeCue}));
@@ -120,35 +118,35 @@ TEST_F(ComputerTurn, Rung1UnderAChainTakesTheCardsWhenNotHoldingMoreJacks)
     EXPECT_FALSE(t.ComputerToMove);
     EXPECT_EQ(t.CurrentSuit, kClubs);
     EXPECT_EQ(host.redraws, 1);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 TEST_F(ComputerTurn, Rung2AnswersAChainWithItsFirstJackWhenHoldingMore)
 {
-    play("human=8d computer=9c,Jh,Js top=Jc due=0/3 turn=computer", kClubs);
+    play("human=8d computer=9c,Jh,Js top=Jc due=0/3 turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "Jh");
     EXPECT_EQ(t.HumanDrawDue, 5);
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_EQ(t.CurrentSuit, kHearts);
-    EXPECT_EQ(host.raisedSuit(), kHearts);
+    EXPECT_EQ(t.RaisedSuit, kHearts);
     EXPECT_EQ(ComputerHandText(t), "9c,Js"); // the last card took the jack's place
     EXPECT_EQ(host.cues, Cues({kComputerLayCue}));
 }
 
 TEST_F(ComputerTurn, Rung3LaysAJackOfTheSuitOnlyWhenHoldingMoreJacksThanTheHuman)
 {
-    play("human=8d computer=9c,Jc top=Kc turn=computer", kClubs);
+    play("human=8d computer=9c,Jc top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "Jc");
     EXPECT_EQ(t.HumanDrawDue, 3);
 
     // Equal jacks: the jack is not laid by rung 3, but rung 6 lays the first
     // card of the suit that is not a seven, which may be that jack.
-    play("human=Jd computer=Jc,9c top=Kc turn=computer", kClubs);
+    play("human=Jd computer=Jc,9c top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "Jc");
-    play("human=Jd computer=9c,Jc top=Kc turn=computer", kClubs);
+    play("human=Jd computer=9c,Jc top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "9c");
 }
@@ -156,39 +154,40 @@ TEST_F(ComputerTurn, Rung3LaysAJackOfTheSuitOnlyWhenHoldingMoreJacksThanTheHuman
 TEST_F(ComputerTurn, Rung4LaysTheFirstSevenOnlyWithoutAnotherCardOfTheSuit)
 {
     // Hearts tally 2 with the seven itself, diamonds and spades 1: hearts.
-    play("human=8d computer=Ks,7h,7d,9h top=Kc turn=computer", kClubs);
+    play("human=8d computer=Ks,7h,7d,9h top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "7h");
     EXPECT_EQ(t.CurrentSuit, kHearts);
-    EXPECT_EQ(host.raisedSuit(), kHearts);
+    EXPECT_EQ(t.RaisedSuit, kHearts);
     EXPECT_EQ(t.HumanDrawDue, 1);
 
     // Equal tallies name the lowest suit code.
-    play("human=8d computer=7h,Ks top=Kc turn=computer", kClubs);
+    play("human=8d computer=7h,Ks top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "7h");
     EXPECT_EQ(t.CurrentSuit, kSpades);
 
     // A plain card of the suit keeps the seven in hand.
-    play("human=8d computer=7h,9c top=Kc turn=computer", kClubs);
+    play("human=8d computer=7h,9c top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "9c");
 }
 
 TEST_F(ComputerTurn, Rung5SwitchesByRankOnlyToASuitItHoldsMoreOf)
 {
-    play("human=8d computer=9c,Kh,Qh top=Kc turn=computer", kClubs);
+    play("human=8d computer=9c,Kh,Qh top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "Kh");
     EXPECT_EQ(t.CurrentSuit, kHearts);
-    EXPECT_EQ(host.raisedSuit(), kHearts);
+    EXPECT_EQ(t.RaisedSuit, kHearts);
 
-    play("human=8d computer=9c,Kh top=Kc turn=computer", kClubs); // 1 heart is not more than 1 club
+    play(
+        "human=8d computer=9c,Kh top=Kc turn=computer raised=c"); // 1 heart is not more than 1 club
     move();
     EXPECT_EQ(top(), "9c");
 
     // On a seven it may lay its own seven and take that seven's suit.
-    play("human=8d computer=9c,7h,Qh top=7c turn=computer", kClubs);
+    play("human=8d computer=9c,7h,Qh top=7c turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "7h");
     EXPECT_EQ(t.CurrentSuit, kHearts);
@@ -196,12 +195,12 @@ TEST_F(ComputerTurn, Rung5SwitchesByRankOnlyToASuitItHoldsMoreOf)
 
 TEST_F(ComputerTurn, Rung6FollowsSuitElseItTakesOneCard)
 {
-    play("human=8d computer=Qd,Ac,9c top=Kc turn=computer", kClubs);
+    play("human=8d computer=Qd,Ac,9c top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(top(), "Ac"); // the first non-seven of the suit, an ace included
     EXPECT_TRUE(t.ComputerToMove);
 
-    play("human=8d computer=Qd,9s stock=Th,... top=Kc turn=computer", kClubs);
+    play("human=8d computer=Qd,9s stock=Th,... top=Kc turn=computer raised=c");
     move();
     EXPECT_EQ(ComputerHandText(t), "Qd,9s,Th");
     EXPECT_EQ(host.cues.back(), kComputerTakeCue);
@@ -212,7 +211,7 @@ TEST_F(ComputerTurn, TheSwapChangesWhatLaterSearchesFind)
 {
     // Laying 9c from index 0 brings Kc, the last card, to the front, so the
     // next move finds Kc before Qc.
-    play("human=8c computer=9c,Qc,Kc top=Tc turn=computer", kClubs);
+    play("human=8c computer=9c,Qc,Kc top=Tc turn=computer raised=c");
     move();
     EXPECT_EQ(ComputerHandText(t), "Kc,Qc");
     t.ComputerToMove = true;
@@ -224,19 +223,19 @@ TEST_F(ComputerTurn, TheSwapChangesWhatLaterSearchesFind)
 
 TEST_F(ComputerTurn, AnAceKeepsTheTurnAndTheNextMoveComesASecondLater)
 {
-    play("human=8d computer=Ac,9d top=Kc turn=computer tick=0", kClubs);
+    play("human=8d computer=Ac,9d top=Kc turn=computer tick=0 raised=c");
     const int32_t aceLaid = kJustPastThePause;
     host.now = aceLaid;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(top(), "Ac");
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(t.LastMoveTick, aceLaid);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     host.now = aceLaid + kComputerPauseMs; // not yet: the pause counts from the ace
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 1);
     host.now = aceLaid + kJustPastThePause;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(ComputerHandText(t), "9d,7d"); // no club: it takes the stock's first card
 }
 

@@ -14,9 +14,9 @@ const Message kLost{"Imi pare rau!. Ati pierdut, mai studiati!", "Kolvar America
 
 // A game in progress: the timer runs and the options item is locked.
 struct EndOfGame : TableTest {
-    void play(std::string_view line, int raisedSuit)
+    void play(std::string_view line)
     {
-        TableTest::play(line, raisedSuit);
+        TableTest::play(line);
         host.timerEnabled = true;
         host.optionsItemEnabled = false;
     }
@@ -26,7 +26,7 @@ struct EndOfGame : TableTest {
         host.onMessage = [this] {
             for (int i = 0; i < 100; ++i) {
                 host.now += 50;
-                Timer1_Timer(t, host);
+                ComputerTick(t, host);
             }
         };
     }
@@ -41,7 +41,7 @@ struct EndOfGame : TableTest {
 
 TEST_F(EndOfGame, Test1HumanWinsWithALastPlainCardAfterTheRedraw)
 {
-    play("human=Kd computer=9c top=Qd", kDiamonds);
+    play("human=Kd computer=9c top=Qd raised=d");
     int redrawsWhenShown = -1;
     host.onMessage = [&] { redrawsWhenShown = host.redraws; };
     clickCard(0);
@@ -56,7 +56,7 @@ TEST_F(EndOfGame, Test1HumanWinsWithALastPlainCardAfterTheRedraw)
 
 TEST_F(EndOfGame, ALastAceKeepsTheTurnAndTheHumanMustTake)
 {
-    play("human=Ad computer=9c top=Qd", kDiamonds);
+    play("human=Ad computer=9c top=Qd raised=d");
     clickCard(0);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_FALSE(t.ComputerToMove);
@@ -69,7 +69,7 @@ TEST_F(EndOfGame, ALastAceKeepsTheTurnAndTheHumanMustTake)
 
 TEST_F(EndOfGame, Test3ALastJackTheComputerCannotAnswerWinsAtItsTurn)
 {
-    play("human=Jd computer=9c,Kc top=Qd", kDiamonds);
+    play("human=Jd computer=9c,Kc top=Qd raised=d");
     clickCard(0);
     EXPECT_TRUE(host.messages.empty());
     const int redraws = host.redraws;
@@ -82,7 +82,7 @@ TEST_F(EndOfGame, Test3ALastJackTheComputerCannotAnswerWinsAtItsTurn)
 
 TEST_F(EndOfGame, ALastJackTheComputerCanAnswerGoesOn)
 {
-    play("human=Jd computer=9c,Jc top=Qd", kDiamonds);
+    play("human=Jd computer=9c,Jc top=Qd raised=d");
     clickCard(0);
     tickPastThePause();
     EXPECT_TRUE(host.messages.empty());
@@ -93,14 +93,14 @@ TEST_F(EndOfGame, ALastJackTheComputerCanAnswerGoesOn)
 TEST_F(EndOfGame, BothHandsEmptyAtTheComputersTurnIsAHumanWin)
 {
     // The computer went out on a jack, the human answered with his last jack.
-    play("human= computer= top=Jd prev=Jc due=0/5 turn=computer", kDiamonds);
+    play("human= computer= top=Jd prev=Jc due=0/5 turn=computer raised=d");
     tickPastThePause();
     expectEnded(kWon);
 }
 
 TEST_F(EndOfGame, Test2TheComputersLastJackIsALossWhenTheHumanClicksTheStock)
 {
-    play("human=8d,9s computer= top=Jd due=3/0", kDiamonds);
+    play("human=8d,9s computer= top=Jd due=3/0 raised=d");
     clickCard(0); // only a jack may be laid
     EXPECT_TRUE(host.messages.empty());
     clickStock();
@@ -112,7 +112,7 @@ TEST_F(EndOfGame, Test2TheComputersLastJackIsALossWhenTheHumanClicksTheStock)
 
 TEST_F(EndOfGame, HoldingAJackTheHumanMayStillTakeThePenalty)
 {
-    play("human=8d,Js computer= top=Jd due=3/0", kDiamonds);
+    play("human=8d,Js computer= top=Jd due=3/0 raised=d");
     clickStock();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(t.HumanCount, 5);
@@ -120,7 +120,7 @@ TEST_F(EndOfGame, HoldingAJackTheHumanMayStillTakeThePenalty)
 
 TEST_F(EndOfGame, Test4TheComputerWinsWithALastSevenAfterTheRedraw)
 {
-    play("human=8d computer=7h top=Kc turn=computer", kClubs);
+    play("human=8d computer=7h top=Kc turn=computer raised=c");
     int redrawsWhenShown = -1;
     host.onMessage = [&] { redrawsWhenShown = host.redraws; };
     tickPastThePause();
@@ -133,7 +133,7 @@ TEST_F(EndOfGame, Test4TheComputerWinsWithALastSevenAfterTheRedraw)
 
 TEST_F(EndOfGame, TheComputersLastAceKeepsItsTurnAndItTakesASecondLater)
 {
-    play("human=8d computer=Ac top=Kc turn=computer", kClubs);
+    play("human=8d computer=Ac top=Kc turn=computer raised=c");
     tickPastThePause();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(t.ComputerCount, 0);
@@ -146,7 +146,7 @@ TEST_F(EndOfGame, TheComputersLastAceKeepsItsTurnAndItTakesASecondLater)
 TEST_F(EndOfGame, TicksWhileTheEndMessageIsOpenStartNoMove)
 {
     // The human wins; the message box's own event loop keeps the timer ticking.
-    play("human=Kd computer=9d top=Qd", kDiamonds);
+    play("human=Kd computer=9d top=Qd raised=d");
     keepTickingWhileAMessageIsOpen();
     clickCard(0);
     EXPECT_EQ(t.ComputerCount, 1);
@@ -155,7 +155,7 @@ TEST_F(EndOfGame, TicksWhileTheEndMessageIsOpenStartNoMove)
 
 TEST_F(EndOfGame, TicksDuringTheComputersOwnEndMessageStartNoMove)
 {
-    play("human= computer=9c,Kc top=Jd due=0/3 turn=computer", kDiamonds);
+    play("human= computer=9c,Kc top=Jd due=0/3 turn=computer raised=d");
     keepTickingWhileAMessageIsOpen();
     tickPastThePause();
     EXPECT_EQ(host.messages.size(), 1u);

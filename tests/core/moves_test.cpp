@@ -45,7 +45,7 @@ TEST(LayCard, OnlyTheComputersFirstCardPutsTheLastGamesTopCardUnderIt)
     LayCard(t, host, Side::Computer, 0, SuitRule::Keep);
     EXPECT_EQ(FormatCard(t.topCard()), "9d");
     EXPECT_EQ(FormatCard(t.prevCard()), "Ks");
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 } // namespace

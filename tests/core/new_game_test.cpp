@@ -11,7 +11,7 @@ namespace kolvar::testing {
 namespace {
 
 struct NewGame : ::testing::Test {
-    NewGame() { Form_Load(t, options, host); }
+    NewGame() { PrepareTable(t, options, host); }
     Table t;
     Options options;
     FakeHost host;
@@ -20,11 +20,11 @@ struct NewGame : ::testing::Test {
 TEST_F(NewGame, StartUpBuildsTheDeckInOrderAndDealsNothing)
 {
     options = {false, false};
-    Form_Load(t, options, host);
+    PrepareTable(t, options, host);
     EXPECT_TRUE(options.OptHumanFirst);
     EXPECT_TRUE(options.OptSound);
     EXPECT_FALSE(host.timerEnabled);
-    EXPECT_EQ(RaisedSuitButtons(host), 0);
+    EXPECT_FALSE(t.suitNamed());
     EXPECT_EQ(FormatCard(t.Deck[0]), "7d");
     EXPECT_EQ(FormatCard(t.Deck[16]), "Ad");
     EXPECT_EQ(FormatCard(t.Deck[20]), "Jd");
@@ -33,7 +33,7 @@ TEST_F(NewGame, StartUpBuildsTheDeckInOrderAndDealsNothing)
         EXPECT_EQ(c.Slot, -1);
     EXPECT_EQ(t.HumanCount + t.ComputerCount + t.PlayedCount, 0);
     EXPECT_FALSE(t.GameInProgress);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 TEST(BuiltDeck, EveryCardHasOnePlaceAndNothingElseIsInTheDeck)
@@ -49,7 +49,7 @@ TEST(BuiltDeck, EveryCardHasOnePlaceAndNothingElseIsInTheDeck)
 
 TEST_F(NewGame, AllZeroRandomsLeaveTheDeckInBuiltOrder)
 {
-    JocNou_Click(t, options, host);
+    DealNewGame(t, options, host);
     EXPECT_EQ(HumanHandText(t), "7d,7s,7h,7c,8d");
     EXPECT_EQ(ComputerHandText(t), "8s,8h,8c,9d,9s");
 }
@@ -75,7 +75,7 @@ TEST_F(NewGame, DealGivesFiveEachFromTheFrontOfTheRing)
 {
     for (int i = 0; i < 101; ++i)
         host.randoms.push_back((i * 7 % 32) / 32.0);
-    JocNou_Click(t, options, host);
+    DealNewGame(t, options, host);
     EXPECT_EQ(t.HumanCount, 5);
     EXPECT_EQ(t.ComputerCount, 5);
     EXPECT_EQ(t.DrawPos, 10);
@@ -88,14 +88,14 @@ TEST_F(NewGame, DealGivesFiveEachFromTheFrontOfTheRing)
     }
     EXPECT_EQ(host.clears, 1);
     EXPECT_EQ(host.redraws, 1);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 TEST_F(NewGame, HumanOpensWithNoSuitNamed)
 {
     t.CurrentSuit = kClubs;
-    JocNou_Click(t, options, host);
-    EXPECT_EQ(RaisedSuitButtons(host), 0);
+    DealNewGame(t, options, host);
+    EXPECT_FALSE(t.suitNamed());
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(t.ComputerDrawDue, 0);
     EXPECT_FALSE(t.ComputerToMove);
@@ -111,22 +111,22 @@ TEST_F(NewGame, ComputerOpensNamingTheSuitItHoldsMostOf)
     options.OptHumanFirst = false;
     // Built order deals the computer 8s, 8h, 8c, 9d, 9s: two spades.
     host.now = 5000;
-    JocNou_Click(t, options, host);
+    DealNewGame(t, options, host);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(t.CurrentSuit, kSpades);
-    EXPECT_EQ(host.raisedSuit(), kSpades);
+    EXPECT_EQ(t.RaisedSuit, kSpades);
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_EQ(t.HumanDrawDue, 0);
     EXPECT_EQ(t.LastMoveTick, 5000);
     EXPECT_TRUE(t.SuitPickOpen);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 
     // No move within the first second.
     host.now = 6000;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 5);
     host.now = 6001;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_FALSE(t.ComputerToMove);
     EXPECT_FALSE(t.SuitPickOpen);
 }
@@ -143,12 +143,12 @@ TEST_F(NewGame, TiesForTheOpeningSuitGoToTheLowerSuitCode)
     // Each pair of passes carries a card from the built deck into the
     // computer's entries 5..9 by way of entry 0.
     host.randoms = {picks(5), picks(4), picks(8), picks(2), picks(9)};
-    JocNou_Click(t, options, host);
+    DealNewGame(t, options, host);
     ASSERT_EQ(ComputerHandText(t), "7d,8h,8c,8d,7h"); // two diamonds, two hearts, a club
     EXPECT_EQ(t.CurrentSuit, kDiamonds);
 
     host.randoms = {picks(3), picks(8)};
-    JocNou_Click(t, options, host);
+    DealNewGame(t, options, host);
     ASSERT_EQ(ComputerHandText(t), "8s,8h,8c,7c,9s"); // two spades, two clubs, a heart
     EXPECT_EQ(t.CurrentSuit, kSpades);
     EXPECT_TRUE(host.timerEnabled) << "the computer has its first move due";
@@ -156,17 +156,17 @@ TEST_F(NewGame, TiesForTheOpeningSuitGoToTheLowerSuitCode)
 
 TEST_F(NewGame, NewGameMidGameDealsAfreshAndKeepsTheGameLocked)
 {
-    JocNou_Click(t, options, host);
-    host.raise(kDiamonds);
+    DealNewGame(t, options, host);
+    t.RaisedSuit = t.CurrentSuit = kDiamonds;
     t.HumanCount = 9;
     t.PlayedCount = 4;
-    JocNou_Click(t, options, host);
+    DealNewGame(t, options, host);
     EXPECT_EQ(t.HumanCount, 5);
     EXPECT_EQ(t.PlayedCount, 0);
-    EXPECT_EQ(RaisedSuitButtons(host), 0);
+    EXPECT_FALSE(t.suitNamed());
     EXPECT_FALSE(host.timerEnabled);
     EXPECT_FALSE(host.optionsItemEnabled);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 } // namespace

@@ -17,8 +17,8 @@ TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
     Table t;
     Options options;
     FakeHost host;
-    Form_Load(t, options, host);
-    JocNou_Click(t, options, host); // built order: the human holds 7d,7s,7h,7c,8d
+    PrepareTable(t, options, host);
+    DealNewGame(t, options, host); // built order: the human holds 7d,7s,7h,7c,8d
     ClickSuitButton(t, host, kDiamonds);
     ClickCard(t, host, 4);
     ASSERT_EQ(FormatCard(t.Deck[0]), "8d");
@@ -36,26 +36,24 @@ TEST(TheRing, The23rdCardDrawnAfterADealIsTheFirstCardLaid)
 TEST(TheRing, CursorsMoveOnFromPosition31To0)
 {
     FakeHost host;
-    host.raise(kDiamonds);
-    Table t = TableFrom("human=8d,9d computer=Kc stock=As,... draw=31 top=Kd");
+    Table t = TableFrom("human=8d,9d computer=Kc stock=As,... draw=31 top=Kd raised=d");
     ClickStockMiddle(t, host);
     EXPECT_EQ(FormatCard(t.HumanHand[2]), "As");
     EXPECT_EQ(t.DrawPos, 0);
 
-    t = TableFrom("human=8d,9d computer=Kc draw=2 top=Kd");
+    t = TableFrom("human=8d,9d computer=Kc draw=2 top=Kd raised=d");
     ASSERT_EQ(t.DiscardPos, 31);
     ClickCard(t, host, 0);
     EXPECT_EQ(FormatCard(t.Deck[31]), "8d");
     EXPECT_EQ(t.DiscardPos, 0);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
 {
     FakeHost host;
-    host.raise(kSpades);
     Table t = TableFrom("human=7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac "
-                        "computer=Kh top=Jc suit=s due=3/0");
+                        "computer=Kh top=Jc suit=s raised=s due=3/0");
     ClickStockMiddle(t, host);
     EXPECT_EQ(t.HumanCount, 21);
     EXPECT_EQ(StockCount(t), 10);
@@ -63,48 +61,47 @@ TEST(TheRing, AFullHandTakesNoMoreAndTheRestStayInTheStock)
     EXPECT_EQ(t.ComputerDrawDue, 1);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(host.cues, Cues({kHumanTakeCue}));
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 
     // The computer under a chain of five with room for one card.
     t = TableFrom("human=Kh computer=7d,7s,7h,7c,8d,8s,8h,8c,9d,9s,9h,9c,Td,Ts,Th,Tc,Ad,As,Ah,Ac "
-                  "top=Jc suit=c due=0/5 turn=computer");
+                  "top=Jc suit=c raised=c due=0/5 turn=computer");
     host.cues.clear();
     host.now = t.LastMoveTick + kJustPastThePause;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 21);
     EXPECT_EQ(host.cues, Cues({kComputerTakeCue}));
     EXPECT_EQ(t.HumanDrawDue, 1);
     EXPECT_EQ(t.ComputerDrawDue, 0);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 TEST(TheRing, AnEmptyStockGivesNothingAndTheTurnStillPasses)
 {
     FakeHost host;
-    host.raise(kHearts);
     // One card is left in the stock, the top card; the computer holds no
     // heart, no eight and no seven, so it cannot lay on it.
     Table t = TableFrom("human=7d,7s,7h,7c,8d,8s,8c,9h,Th,Ah,Jh,Qh,Kd,Ks,Kh,Kc "
                         "computer=9d,9s,9c,Td,Ts,Tc,Ad,As,Ac,Jd,Js,Jc,Qd,Qs,Qc "
-                        "stock=8h top=8h");
+                        "stock=8h top=8h raised=h");
     ClickStockMiddle(t, host);
     ASSERT_EQ(t.HumanCount, 17);
     ASSERT_EQ(StockCount(t), 0);
 
     host.cues.clear();
     host.now = t.LastMoveTick + kJustPastThePause;
-    Timer1_Timer(t, host);
+    ComputerTick(t, host);
     EXPECT_EQ(t.ComputerCount, 15);
     EXPECT_TRUE(host.cues.empty()); // no card, no cue
     EXPECT_FALSE(t.ComputerToMove);
     EXPECT_EQ(t.HumanDrawDue, 1);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 
     ClickStockMiddle(t, host);
     EXPECT_EQ(t.HumanCount, 17);
     EXPECT_TRUE(t.ComputerToMove);
     EXPECT_EQ(t.ComputerDrawDue, 1);
-    EXPECT_EQ(CheckInvariants(t, host), "");
+    EXPECT_EQ(CheckInvariants(t), "");
 }
 
 } // namespace

@@ -24,9 +24,7 @@ int offset(int operand)
 // messages and the cues.
 std::string seen(const Table& t, const testing::FakeHost& host)
 {
-    std::string out = FormatTable(t) + " | looks";
-    for (int look : host.looks)
-        out += ' ' + std::to_string(look);
+    std::string out = FormatTable(t);
     for (const testing::Message& m : host.messages)
         out += " | " + m.text;
     for (const std::string& cue : host.cues)

@@ -32,7 +32,7 @@ SoakPlayer::Act SoakPlayer::choose()
         return roll(4) == 0 ? Act::Options : Act::NewGame;
     if (tally_.moves - movesAtDeal_ >= kSoakMoveLimit || roll(4096) == 0)
         return Act::NewGame;
-    if (RaisedSuitButtons(s_.host()) == 0)
+    if (!s_.table().suitNamed())
         return roll(16) == 0 ? Act::AnyCard : Act::NameSuit;
     if (t.ComputerToMove)
         return roll(16) == 0 ? Act::OutOfTurn : Act::Tick;

@@ -40,35 +40,9 @@ public:
         randoms.pop_front();
         return r;
     }
-    // The looks are kept as plain numbers, so that a test can also set one
-    // that no button shows and see the checker catch it.
-    SuitLookValue SuitLook(int suit) const override
-    {
-        return static_cast<SuitLookValue>(looks.at(suit));
-    }
-    void SetSuitLook(int suit, SuitLookValue look) override { looks.at(suit) = look; }
     void SetTimerEnabled(bool on) override { timerEnabled = on; }
     void SetOptionsItemEnabled(bool on) override { optionsItemEnabled = on; }
     MoveLock& Moves() override { return moves; }
-
-    // The suit whose button is raised, or -1 when none (or more than one) is.
-    int raisedSuit() const
-    {
-        int found = -1;
-        for (int s = 0; s < 4; ++s) {
-            if (looks[s] == kRaised) {
-                if (found >= 0)
-                    return -1;
-                found = s;
-            }
-        }
-        return found;
-    }
-    void raise(int suit)
-    {
-        looks = {};
-        looks.at(suit) = kRaised;
-    }
 
     int redraws = 0;
     int clears = 0;
@@ -77,7 +51,6 @@ public:
     int32_t now = 0;
     std::deque<double> randoms; // served first, then randomSource, then 0
     std::function<double()> randomSource;
-    std::array<int, 4> looks{};
     bool timerEnabled = false;
     bool optionsItemEnabled = true;
     MoveLock moves;

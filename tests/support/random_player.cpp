@@ -43,7 +43,7 @@ void RandomPlayer::playGame(GameTally& tally)
 
 void RandomPlayer::step()
 {
-    if (RaisedSuitButtons(session_.host()) == 0)
+    if (!session_.table().suitNamed())
         session_.clickSuitButton(rng_.below(kSuitCount));
     else if (session_.table().ComputerToMove)
         session_.tick(kComputerPauseMs + 1);

@@ -16,11 +16,11 @@ namespace kolvar::testing {
 
 std::string CheckSession(const Table& t, const FakeHost& host)
 {
-    if (auto e = CheckInvariants(t, host); !e.empty())
+    if (auto e = CheckInvariants(t); !e.empty())
         return e;
     if (host.moves.held())
         return "a move is still marked as running";
-    if (ComputerHasAMoveDue(t, host) != host.timerEnabled)
+    if (ComputerHasAMoveDue(t) != host.timerEnabled)
         return "the timer does not run exactly while the computer has a move due";
     if (t.GameInProgress == host.optionsItemEnabled)
         return "the options item is not locked exactly while a game is in progress";
@@ -45,7 +45,7 @@ Session::Session()
         whileMessageOpen();
         messageOpen_ = false;
     };
-    Form_Load(t_, options_, host_);
+    PrepareTable(t_, options_, host_);
 }
 
 std::string Session::check() const
@@ -63,7 +63,7 @@ void Session::tick(uint32_t ms)
 {
     host_.now = static_cast<int32_t>(static_cast<uint32_t>(host_.now) + ms);
     if (host_.timerEnabled)
-        Timer1_Timer(t_, host_);
+        ComputerTick(t_, host_);
 }
 
 // The window hides the selection's outline on a mouse-down and keeps the
@@ -98,7 +98,7 @@ void Session::pressKey(TableKey key, int suit)
 void Session::newGame()
 {
     selection_.index = 0; // the first card of the new hand
-    JocNou_Click(t_, options_, host_);
+    DealNewGame(t_, options_, host_);
     KeepInHand(selection_, t_);
 }
 

@@ -19,15 +19,11 @@ namespace kolvar::testing {
 inline constexpr uint32_t kJustPastThePause = kComputerPauseMs + 1;
 
 struct TableTest : ::testing::Test {
-    // The table of `line`, the button of `raisedSuit` raised (-1: none); the
-    // table must be sound.
-    void play(std::string_view line, int raisedSuit = -1)
+    // The table of `line`, which must be sound.
+    void play(std::string_view line)
     {
         t = TableFrom(line);
-        host.looks = {};
-        if (raisedSuit >= 0)
-            host.raise(raisedSuit);
-        ASSERT_EQ(CheckInvariants(t, host), "") << line;
+        ASSERT_EQ(CheckInvariants(t), "") << line;
     }
     void click(int x, int y) { ClickAt(t, host, x, y); }
     void clickCard(int i) { ClickCard(t, host, i); }
@@ -36,7 +32,7 @@ struct TableTest : ::testing::Test {
     void tickPastThePause()
     {
         host.now = static_cast<int32_t>(static_cast<uint32_t>(t.LastMoveTick) + kJustPastThePause);
-        Timer1_Timer(t, host);
+        ComputerTick(t, host);
     }
 
     Table t;

@@ -30,7 +30,7 @@ inline int HumanCardY(int i)
 
 inline void ClickAt(Table& t, Host& host, int x, int y)
 {
-    Form_MouseDown(t, TestGeometry(), host, x, y);
+    ClickTable(t, TestGeometry(), host, x, y);
 }
 inline void ClickCard(Table& t, Host& host, int i)
 {

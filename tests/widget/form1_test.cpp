@@ -6,6 +6,7 @@
 #include "pictures.h"
 #include "platform/picture_box.h"
 #include "view/form1.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -136,13 +137,13 @@ TEST(Form1Window, TheSuitButtonsRunDiamondsSpadesHeartsClubsDownTheColumn)
 {
     Shown w;
     for (int s = 0; s < kSuitCount; ++s) {
-        w.SetSuitLook(s, kRaised);
+        WindowTest::Raise(w, s);
         const QImage table = Drawn(w.surface());
         const QImage icon = QImage(kSuitIcons[s]).convertToFormat(QImage::Format_RGB32);
         const QRect place = buttonPlace(table.size(), s);
         EXPECT_EQ(lookShown(table.copy(place)), 1) << s;
         EXPECT_TRUE(SamePixels(table, place.topLeft() + QPoint(2, 2), icon, icon.rect())) << s;
-        w.SetSuitLook(s, kFlat);
+        WindowTest::Raise(w, -1);
     }
 }
 
@@ -153,8 +154,7 @@ TEST(Form1Window, EachSuitButtonShowsItsLookTheSameEveryTime)
         PictureBox& button = w.picture(4 + s);
         const QImage icon = button.image();
         const QImage flat = Drawn(button);
-        w.SetSuitLook(s, kRaised);
-        EXPECT_EQ(w.SuitLook(s), kRaised) << s; // the look the rules read is the look set
+        WindowTest::Raise(w, s);
         const QImage raised = Drawn(button);
         EXPECT_EQ(lookShown(flat), 0) << s;
         EXPECT_EQ(lookShown(raised), 1) << s;
@@ -166,12 +166,11 @@ TEST(Form1Window, EachSuitButtonShowsItsLookTheSameEveryTime)
             << s;
         EXPECT_FALSE(SamePixels(flat, {2, 2}, icon, icon.rect())) << s;
 
-        w.SetSuitLook(s, kFlat);
-        EXPECT_EQ(w.SuitLook(s), kFlat) << s;
+        WindowTest::Raise(w, -1);
         EXPECT_EQ(Drawn(button), flat) << s;
-        w.SetSuitLook(s, kRaised);
+        WindowTest::Raise(w, s);
         EXPECT_EQ(Drawn(button), raised) << s;
-        w.SetSuitLook(s, kFlat);
+        WindowTest::Raise(w, -1);
     }
     EXPECT_EQ(w.picture(6).image(),
               QImage(kSuitIcons[kHearts]).convertToFormat(QImage::Format_RGB32))

@@ -39,7 +39,7 @@ struct Menus : WindowTest {
     // Ends the game in progress with the human laying his last card.
     void winTheGame()
     {
-        play("human=Kd computer=9c top=Qd", kDiamonds);
+        play("human=Kd computer=9c top=Qd raised=d");
         clickCard(0);
     }
 };

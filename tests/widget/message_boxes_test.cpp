@@ -117,14 +117,14 @@ TEST_F(MessageBoxes, TheReminderToPickASuit)
 
 TEST_F(MessageBoxes, TheWonMessage)
 {
-    play("human=Kd computer=9c top=Qd", kDiamonds);
+    play("human=Kd computer=9c top=Qd raised=d");
     const SeenBox seen = seeBox([&] { clickCard(0); });
     expectPlainBox(seen, kEndTitle, kWinText);
 }
 
 TEST_F(MessageBoxes, TheLostMessage)
 {
-    play("human=8c,9h computer=Kd top=Qd turn=computer", kDiamonds);
+    play("human=8c,9h computer=Kd top=Qd turn=computer raised=d");
     const SeenBox seen = seeBox([&] { computerMoves(); });
     expectPlainBox(seen, kEndTitle, kLossText);
     EXPECT_EQ(w.table().ComputerCount, 0);

@@ -32,26 +32,25 @@ struct Sound : WindowTest {
 
 TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
 {
-    play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
+    play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Qd due=3/0 raised=d");
     clickStock(Qt::RightButton);               // any button takes
     EXPECT_EQ(played, names({kHumanTakeCue})); // one for three cards
     played.clear();
 
-    play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Jd due=0/3 turn=computer",
-         kDiamonds);
+    play("human=Ad,Kd,8c computer=9c,Qs,Kh stock=Th,Jh,Qh,... top=Jd due=0/3 turn=computer "
+         "raised=d");
     computerMoves();
     EXPECT_EQ(played,
               names({kComputerTakeCue, kComputerTakeCue, kComputerTakeCue})); // one for each card
     played.clear();
 
-    play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd", kDiamonds);
+    play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd raised=d");
     clickCard(0); // an ace
     EXPECT_EQ(played, names({kHumanLayCue}));
     w.table().ComputerToMove = true;
     w.table().ComputerDrawDue = 1;
     w.table().HumanDrawDue = 0;
-    w.table().CurrentSuit = kClubs;
-    w.SetSuitLook(kClubs, kRaised);
+    w.table().CurrentSuit = w.table().RaisedSuit = kClubs;
     computerMoves(); // the computer's ace of clubs
     EXPECT_EQ(played, names({kHumanLayCue, kComputerLayCue}));
 }
@@ -60,7 +59,7 @@ TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)
 {
     w.options().OptSound = false;
     // A seven, laid last, goes on whatever the computer lays.
-    play("human=7h,Kd computer=9c,Qs stock=Th,Jh,Qh,... top=Qd due=3/0", kDiamonds);
+    play("human=7h,Kd computer=9c,Qs stock=Th,Jh,Qh,... top=Qd due=3/0 raised=d");
     clickStock();
     ASSERT_EQ(w.table().HumanCount, 5) << "the take was made";
     computerMoves();
@@ -75,7 +74,7 @@ TEST_F(Sound, SwitchingSoundOffInTheOptionsWindowSilencesTheNextCue)
     w.Optiuni_Click();
     w.optionsWindow()->Check1->setChecked(false);
     w.optionsWindow()->close();
-    play("human=8d,Kd computer=9c top=Qd", kDiamonds);
+    play("human=8d,Kd computer=9c top=Qd raised=d");
     clickCard(0);
     ASSERT_EQ(w.table().HumanCount, 1) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());

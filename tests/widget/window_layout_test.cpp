@@ -26,7 +26,7 @@ namespace {
 // Twelve cards that may all be laid on the nine of diamonds.
 constexpr const char* kMidGame =
     "human=8d,9d,Td,Qd,Kd,Ad,Jd,7d,7s,7h,7c,9s computer=Kh,8c,9c,Tc,Qc,Kc top=9d prev=7s "
-    "suit=d played=6 due=1/0 turn=human pick=no tick=4242 game=on";
+    "suit=d raised=d played=6 due=1/0 turn=human pick=no tick=4242 game=on";
 
 // The client area at which the table takes zoom z: the designed table
 // 1000 x 650 z times, the height rounded up so that the width decides.
@@ -39,7 +39,7 @@ struct WindowLayout : WindowTest {
     WindowLayout()
     {
         w.options().OptSound = false;
-        play(kMidGame, kDiamonds);
+        play(kMidGame);
     }
     double ratio() const { return w.devicePixelRatioF(); }
     double s() const { return w.tableScale().s(); }
@@ -152,7 +152,6 @@ TEST_F(WindowLayout, AClickOnAnyDevicePixelOfAStripDoesWhatAClickOnItsTablePixel
     // that a move stamps.
     const auto after = [&](auto click) {
         w.table() = start;
-        ShowCurrentSuit(start, w);
         click();
         Table t = w.table();
         t.LastMoveTick = 0;
@@ -212,7 +211,7 @@ TEST_F(WindowLayout, TheSuitButtonsStandZTimesFromTheCornerWithTheirFacesAtTheSc
             const QPoint logical(std::floor(place.left * z + 0.5),
                                  std::floor(place.top[suit] * z + 0.5));
             EXPECT_EQ(w.suitButton(suit).pos(), logical) << suit << " at z " << z;
-            w.SetSuitLook(suit, kRaised);
+            Raise(w, suit);
             const QImage seen = Drawn(w.surface());
             const QPoint corner = (QPointF(logical) * ratio()).toPoint();
             // The raised bevel's light ring, a table pixel at the zoom as
@@ -231,7 +230,7 @@ TEST_F(WindowLayout, TheSuitButtonsStandZTimesFromTheCornerWithTheirFacesAtTheSc
             const int frame = w.suitButton(suit).borderWidth() * ratio();
             EXPECT_TRUE(SamePixels(seen, corner + QPoint(frame, frame), face, face.rect()))
                 << suit << " at z " << z;
-            w.SetSuitLook(suit, kFlat);
+            Raise(w, -1);
         }
     }
 }

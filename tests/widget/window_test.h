@@ -1,8 +1,8 @@
 // The fixture of the window's tests: the main window shown on the offscreen
-// screen, without motion unless asked for, its message boxes answered at once and recorded ("title: text"), a
-// game set in the one-line notation, clicks on its cards and its stock as the
-// window hands them to the rules (in table pixels, in the middle of what the
-// player clicks), and the computer's move once its pause is over.
+// screen, without motion unless asked for, its message boxes answered at once and recorded ("title:
+// text"), a game set in the one-line notation, clicks on its cards and its stock as the window
+// hands them to the rules (in table pixels, in the middle of what the player clicks), and the
+// computer's move once its pause is over.
 #pragma once
 
 #include "game/layout.h"
@@ -29,14 +29,19 @@ struct WindowTest : ::testing::Test {
         w.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
-    // The game of `line`, the button of `raisedSuit` raised (-1: none), drawn.
-    static void Play(Form1& f, std::string_view line, int raisedSuit)
+    // The game of `line`, drawn.
+    static void Play(Form1& f, std::string_view line)
     {
         std::string error;
         ASSERT_TRUE(ParseTable(line, f.table(), error)) << error;
-        FlattenSuitButtons(f);
-        if (raisedSuit >= 0)
-            f.SetSuitLook(raisedSuit, kRaised);
+        f.RedrawTable();
+    }
+    // The suit button of `suit` raised, its suit named (-1: all flat), drawn.
+    static void Raise(Form1& f, int suit)
+    {
+        f.table().RaisedSuit = static_cast<int16_t>(suit);
+        if (suit >= 0)
+            f.table().CurrentSuit = static_cast<int16_t>(suit);
         f.RedrawTable();
     }
     static void ClickCard(Form1& f, int i, Qt::MouseButton button = Qt::LeftButton)
@@ -55,7 +60,7 @@ struct WindowTest : ::testing::Test {
         f.table().LastMoveTick = GetTickCount() - kLongPastThePause;
         f.Timer1_Timer();
     }
-    void play(std::string_view line, int raisedSuit) { Play(w, line, raisedSuit); }
+    void play(std::string_view line) { Play(w, line); }
     void clickCard(int i, Qt::MouseButton button = Qt::LeftButton) { ClickCard(w, i, button); }
     void clickStock(Qt::MouseButton button = Qt::LeftButton) { ClickStock(w, button); }
     void computerMoves() { ComputerMoves(w); }
