@@ -1,6 +1,7 @@
 // Play keys as the clicks they stand for, by the index of the card chosen.
 #include "human/table_keys.h"
 
+#include "game/new_game.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
 
@@ -33,6 +34,21 @@ void KeepInHand(HandSelection& selection, const Table& t)
         static_cast<int16_t>(std::clamp<int>(selection.index, 0, std::max(t.HumanCount - 1, 0)));
 }
 
+void MouseDownOnTable(Table& t, const TableGeometry& g, Host& host, HandSelection& selection, int x,
+                      int y)
+{
+    selection.shown = false;
+    ClickTable(t, g, host, x, y);
+    KeepInHand(selection, t);
+}
+
+void NewDeal(Table& t, const Options& options, Host& host, HandSelection& selection)
+{
+    selection.index = 0;
+    DealNewGame(t, options, host);
+    KeepInHand(selection, t);
+}
+
 void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key, int16_t suit)
 {
     if (!t.GameInProgress) {
@@ -43,10 +59,7 @@ void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key,
         return;
     }
     KeepInHand(selection, t);
-    if (!selection.shown) {
-        selection.shown = true; // the outline appears with the first play key
-        host.RedrawTable();
-    }
+    selection.shown = true; // the outline appears with the first play key
     switch (key) {
     case TableKey::Lay:
         if (t.HumanCount > 0)
@@ -62,7 +75,6 @@ void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key,
         if (t.ComputerToMove || t.HumanCount == 0)
             return;
         selection.index = movedSelection(selection.index, key, t.HumanCount);
-        host.RedrawTable();
         return;
     }
     KeepInHand(selection, t);

@@ -1,11 +1,17 @@
-// The human's turn from the keyboard. A selection moves along the hand, and
-// each play key stands for a click: laying is a click on the selected card,
-// taking a click on the stock, a digit a click on a suit button. So a key
-// goes the very same way through the rules as its click, with the same
-// filters and the same reminder.
+// The human's turn from the keyboard, and the selection the keys move. A
+// selection moves along the hand, and each play key stands for a click:
+// laying is a click on the selected card, taking a click on the stock, a
+// digit a click on a suit button. So a key goes the very same way through
+// the rules as its click, with the same filters and the same reminder. The
+// selection's outline shows from the first play key until the next mouse
+// click on the table, and the selection stays on a card of the hand as the
+// hand changes. Every rule of the selection is here; the window and the
+// tests' driver call these.
 #pragma once
 
 #include "game/host.h"
+#include "game/layout.h"
+#include "game/options.h"
 #include "game/table.h"
 
 namespace kolvar {
@@ -29,13 +35,21 @@ enum class TableKey {
 
 // Acts on one play key; `suit` is the suit button's suit for TableKey::Suit.
 // Outside a game only a digit acts, as its suit button's click does; while
-// the computer is to move the selection stays. The table is redrawn when the selection moves or
-// first shows; a move redraws it itself.
+// the computer is to move the selection stays. A move redraws the table
+// itself; the outline is the window's to draw, once the key is handled.
 void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key, int16_t suit = 0);
 
 // Keeps the selection on a card of the hand as the hand changes: after a lay,
 // the card that slid into its place (or the new last card); after a take,
 // the same card.
 void KeepInHand(HandSelection& selection, const Table& t);
+
+// A mouse-down on the table pixel (x, y): the mouse plays, so the outline
+// hides; then the click.
+void MouseDownOnTable(Table& t, const TableGeometry& g, Host& host, HandSelection& selection, int x,
+                      int y);
+
+// Joc Nou: a new deal, the selection on the first card of the new hand.
+void NewDeal(Table& t, const Options& options, Host& host, HandSelection& selection);
 
 } // namespace kolvar

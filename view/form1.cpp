@@ -226,8 +226,7 @@ void Form1::JocNou_Click()
     // The first game's cues find the sound server ready; the window came up
     // without waiting for it.
     cuePlayer_.prepare();
-    selection_.index = 0; // the first card of the new hand
-    kolvar::DealNewGame(table_, options_, *this);
+    NewDeal(table_, options_, *this, selection_);
     eventHandled();
 }
 
@@ -264,15 +263,20 @@ void Form1::Despre_Click()
     ShowAbout(this);
 }
 
+// The mouse plays: the keys' outline hides. A move redraws the table
+// without it; a click that moves nothing redraws it once, for the outline.
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
-    // The mouse plays: the keys' selection hides until the next play key.
-    if (selection_.shown) {
-        selection_.shown = false;
-        RedrawTable();
-    }
-    kolvar::ClickTable(table_, geometry_, *this, x, y);
+    MouseDownOnTable(table_, geometry_, *this, selection_, x, y);
+    showOutline();
     eventHandled();
+}
+
+// The table redrawn if the outline it shows in a game is not the selection's.
+void Form1::showOutline()
+{
+    if (table_.GameInProgress && outlineDrawn_ != view_.selectedCard())
+        RedrawTable();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)
@@ -283,6 +287,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
         return;
     }
     PressTableKey(table_, *this, selection_, play->key, play->suit);
+    showOutline();
     eventHandled();
 }
 
@@ -381,6 +386,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 void Form1::RedrawTable()
 {
     KeepInHand(selection_, table_);
+    outlineDrawn_ = view_.selectedCard();
     showsCards_ = true;
     showSuitButtons();
     motion_.show(table_);
@@ -391,6 +397,7 @@ void Form1::RedrawTable()
 void Form1::ClearTable()
 {
     showsCards_ = false;
+    outlineDrawn_ = -1;
     motion_.clear();
     surface_->Clear();
     surface_->Refresh();
@@ -413,6 +420,8 @@ void Form1::setMessagePresenter(std::function<void(const QString&, const QString
 
 void Form1::ShowMessage(std::string_view message, std::string_view title)
 {
+    showOutline(); // the table behind the box as it stands
+
     if (presentMessage_)
         presentMessage_(text(message), text(title));
     else

@@ -115,6 +115,7 @@ private:
     void toggleFullScreen();
     void pressSuitButton(int16_t suit);
     void showSuitButtons();
+    void showOutline();
     void eventHandled();
     template <typename Window, typename Make>
     void showModeless(QPointer<Window>& window, Make make);
@@ -137,6 +138,7 @@ private:
     bool checking_ = false;   // KOLVAR_CHECK=1: the state checker after every event
     QSize laidOutFor_;        // the client area the table was last laid out for
     bool showsCards_ = false; // the last drawing was a redraw, not a clear
+    int outlineDrawn_ = -1;   // the card the last redraw outlined, or -1
     TableSurface* surface_ = nullptr;
     std::unique_ptr<CardRenderer> renderer_;
     QAction* JocNou = nullptr;

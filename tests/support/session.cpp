@@ -66,13 +66,9 @@ void Session::tick(uint32_t ms)
         ComputerTick(t_, host_);
 }
 
-// The window hides the selection's outline on a mouse-down and keeps the
-// selection on the hand whenever it redraws the table.
 void Session::click(int x, int y)
 {
-    selection_.shown = false;
-    ClickAt(t_, host_, x, y);
-    KeepInHand(selection_, t_);
+    MouseDownOnTable(t_, TestGeometry(), host_, selection_, x, y);
 }
 
 void Session::clickCard(int i)
@@ -97,9 +93,7 @@ void Session::pressKey(TableKey key, int suit)
 
 void Session::newGame()
 {
-    selection_.index = 0; // the first card of the new hand
-    DealNewGame(t_, options_, host_);
-    KeepInHand(selection_, t_);
+    NewDeal(t_, options_, host_, selection_);
 }
 
 void Session::toggleHumanFirst()

@@ -5,9 +5,8 @@
 // anywhere), on a suit button, presses a play key, deals a new game, and
 // switches an option between games.
 //
-// The selection that the play keys move is kept as the main window keeps
-// it: the first card of a new hand, on a card of the hand after each move,
-// and hidden by a mouse click on the table until the next play key.
+// The selection that the play keys move follows the same rules as the main
+// window's (human/table_keys.h).
 //
 // A real message box runs its own event loop, and the timer ticks in it: a
 // message opened by a move runs `whileMessageOpen` (nothing, unless set),
