@@ -7,19 +7,15 @@
 #include <cmath>
 
 namespace kolvar::artwork {
-namespace {
 
-// Half-way values go up, as they do for positions on the table.
-int nearestEdge(qreal v)
+int nearestPixel(qreal v)
 {
     return static_cast<int>(std::floor(v + 0.5));
 }
 
-} // namespace
-
 int deviceLength(int length, qreal scale)
 {
-    return nearestEdge(length * scale);
+    return nearestPixel(length * scale);
 }
 
 QSize cardSize(qreal scale)
@@ -36,8 +32,8 @@ void scaleDesignTo(QPainter& p, QSizeF design, QSize device)
 QRect devicePixels(const QPainter& p, const QRectF& r)
 {
     const QRectF d = p.deviceTransform().mapRect(r);
-    const QPoint topLeft(nearestEdge(d.left()), nearestEdge(d.top()));
-    const QPoint end(nearestEdge(d.right()), nearestEdge(d.bottom()));
+    const QPoint topLeft(nearestPixel(d.left()), nearestPixel(d.top()));
+    const QPoint end(nearestPixel(d.right()), nearestPixel(d.bottom()));
     return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
@@ -55,7 +51,7 @@ qreal onPixelRow(const QPainter& p, qreal x, qreal y)
 {
     const QTransform& t = p.deviceTransform();
     QPointF d = t.map(QPointF(x, y));
-    d.setY(nearestEdge(d.y()));
+    d.setY(nearestPixel(d.y()));
     return t.inverted().map(d).y();
 }
 

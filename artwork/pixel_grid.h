@@ -16,6 +16,10 @@ class QPainter;
 
 namespace kolvar::artwork {
 
+// The whole pixel nearest to v, half-way values going up (right and down):
+// how every table position and length lands on device pixels.
+int nearestPixel(qreal v);
+
 // A design length in whole device pixels at scale s: round(length * s).
 int deviceLength(int length, qreal scale);
 

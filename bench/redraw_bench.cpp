@@ -19,14 +19,13 @@ constexpr QSize kClient(1920, 1080);
 
 struct RedrawScene {
     RedrawScene()
-        : zoom(ChooseZoom(kClient.width(), kClient.height())),
-          geometry(
-              LayOutTable(TablePixels(kClient.width(), zoom), TablePixels(kClient.height(), zoom))),
-          scale{zoom, 1}, surface(nullptr, kClient, kTableColour), renderer(view, surface)
+        : fit(FitTable(kClient, 1, std::nullopt)), zoom(fit.scale.zoom), geometry(fit.geometry),
+          scale(fit.scale), surface(nullptr, kClient, kTableColour), renderer(view, surface)
     {
         renderer.RedrawTable(); // every face the table shows drawn once
     }
 
+    TableFit fit;
     double zoom;
     Table table = WorstTable();
     TableGeometry geometry;

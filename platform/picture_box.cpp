@@ -18,10 +18,11 @@ const QColor kBevelOuterDark(48, 48, 48);
 const QColor kFlatOutline(160, 120, 80);
 constexpr qreal kFade = 0.55; // how far a faded picture goes towards the background
 
-// The device pixel nearest to a point, half-way values going right and down.
+// The device pixel nearest to a point (never left of or above the window's
+// corner), half-way values going right and down.
 QPoint nearestPixel(QPointF p)
 {
-    return {static_cast<int>(std::floor(p.x() + 0.5)), static_cast<int>(std::floor(p.y() + 0.5))};
+    return p.toPoint();
 }
 
 } // namespace

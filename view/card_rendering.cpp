@@ -2,7 +2,6 @@
 // card painted over it.
 #include "view/card_rendering.h"
 
-#include "artwork/pixel_grid.h"
 #include "platform/blit.h"
 #include "platform/picture_box.h"
 #include "view/table_motion.h"
@@ -53,7 +52,7 @@ void CardRenderer::ComposeCardFace(int16_t rank, int16_t suit)
 void CardRenderer::copyCard(const QImage& card, int x, int y)
 {
     const TableScale& scale = view_.scale;
-    const QRect at(QPoint(scale.toDevice(x), scale.toDevice(y)), artwork::cardSize(scale.s()));
+    const QRect at = scale.cardRect(x, y);
     const QRect part = clip_ ? at & *clip_ : at;
     if (part.isEmpty())
         return;

@@ -108,7 +108,7 @@ void Form1::buildTable()
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
                 Form_MouseDown(button, shift, scale_.toTable(pixel.x()), scale_.toTable(pixel.y()));
             });
-    connect(surface_, &TableSurface::areaChanged, this, &Form1::layOutTable);
+    connect(surface_, &TableSurface::areaChanged, this, &Form1::fitTable);
     surface_->setFocus();
     surface_->installEventFilter(this);
     void (Form1::*clicks[kSuitCount])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
@@ -127,24 +127,20 @@ void Form1::buildTable()
     });
 }
 
-// The zoom is chosen for the client area, unless KOLVAR_ZOOM names one; the
-// table's own size is the client's divided by it. A game in progress goes
-// on as it was: only where things are drawn changes.
-void Form1::layOutTable()
+// The table fitted to the client area it has (table_zoom.h). A game in
+// progress goes on as it was: only where things are drawn changes.
+void Form1::fitTable()
 {
     const QSize client = surface_->size();
-    const TableScale scale{zoomOverride_.value_or(ChooseZoom(client.width(), client.height())),
-                           surface_->devicePixelRatioF()};
-    if (scale == scale_ && client == laidOutFor_)
+    const TableFit fit = FitTable(client, surface_->devicePixelRatioF(), zoomOverride_);
+    if (fit.scale == scale_ && client == laidOutFor_)
         return;
-    const bool newScale = laidOutFor_.isEmpty() || !(scale == scale_);
-    scale_ = scale;
+    const bool newScale = laidOutFor_.isEmpty() || !(fit.scale == scale_);
+    scale_ = fit.scale;
     laidOutFor_ = client;
-    const QSize table(TablePixels(client.width(), scale_.zoom),
-                      TablePixels(client.height(), scale_.zoom));
-    geometry_ = LayOutTable(table.width(), table.height());
+    geometry_ = fit.geometry;
     surface_->resizeImage(client, scale_.ratio);
-    placeSuitButtons(table, newScale);
+    standSuitButtons(fit.table, newScale);
     motion_.settle(); // the cards in flight come to rest in the new layout
     if (!renderer_->artIsCrisp()) {
         if (showsCards_)
@@ -159,7 +155,7 @@ void Form1::layOutTable()
 // The buttons stand where the rules place them on the table, z times as far
 // from the corner, their faces drawn at the drawing scale in a frame of two
 // rings, each a table pixel at the zoom wide.
-void Form1::placeSuitButtons(QSize table, bool newScale)
+void Form1::standSuitButtons(QSize table, bool newScale)
 {
     const SuitButtonPlacement place =
         PlaceSuitButtons(table.width(), table.height(), kSuitButtonWidth, kSuitButtonHeight);
@@ -217,7 +213,7 @@ void Form1::Form_Load()
     random_.Randomize();
     setGeometry(screen()->availableGeometry());
     layout()->activate();
-    layOutTable();
+    fitTable();
     kolvar::PrepareTable(table_, options_, *this);
 }
 

@@ -107,8 +107,8 @@ protected:
 private:
     void buildMenus();
     void buildTable();
-    void layOutTable();
-    void placeSuitButtons(QSize table, bool newScale);
+    void fitTable();
+    void standSuitButtons(QSize table, bool newScale);
     void showTable();
     void makeCrispArt();
     void followDesktopMotion();

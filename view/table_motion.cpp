@@ -1,7 +1,6 @@
 // The flights' frames on the animation clock, and their landings.
 #include "view/table_motion.h"
 
-#include "artwork/pixel_grid.h"
 #include "view/motion_timing.h"
 
 #include <QEasingCurve>
@@ -83,9 +82,7 @@ void TableMotion::start()
 
 QRect TableMotion::placeRect(CardPlace place) const
 {
-    auto at = [this](int x, int y) {
-        return QRect(QPoint(scale_.toDevice(x), scale_.toDevice(y)), artwork::cardSize(scale_.s()));
-    };
+    auto at = [this](int x, int y) { return scale_.cardRect(x, y); };
     switch (place.kind) {
     case CardPlace::HumanSlot:
         return at(geometry_.HumanSlotPos[place.slot].X, geometry_.HumanSlotPos[place.slot].Y);

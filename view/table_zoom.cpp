@@ -2,6 +2,8 @@
 // to the nearest pixel, half-way values going right and down.
 #include "view/table_zoom.h"
 
+#include "artwork/pixel_grid.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,11 +11,6 @@
 
 namespace kolvar {
 namespace {
-
-int nearest(double v)
-{
-    return static_cast<int>(std::floor(v + 0.5));
-}
 
 double clampZoom(double z)
 {
@@ -51,7 +48,7 @@ int TablePixels(int clientPixels, double zoom)
 
 int TableScale::toDevice(int tablePosition) const
 {
-    return nearest(tablePosition * s());
+    return artwork::nearestPixel(tablePosition * s());
 }
 
 int TableScale::toTable(int devicePixel) const
@@ -66,7 +63,22 @@ int TableScale::toTable(int devicePixel) const
 
 int TableScale::toLogical(int tablePosition) const
 {
-    return nearest(tablePosition * zoom);
+    return artwork::nearestPixel(tablePosition * zoom);
+}
+
+QRect TableScale::cardRect(int x, int y) const
+{
+    return QRect(QPoint(toDevice(x), toDevice(y)), artwork::cardSize(s()));
+}
+
+TableFit FitTable(QSize client, double ratio, std::optional<double> zoom)
+{
+    TableFit fit;
+    fit.scale = {zoom.value_or(ChooseZoom(client.width(), client.height())), ratio};
+    fit.table = QSize(TablePixels(client.width(), fit.scale.zoom),
+                      TablePixels(client.height(), fit.scale.zoom));
+    fit.geometry = LayOutTable(fit.table.width(), fit.table.height());
+    return fit;
 }
 
 } // namespace kolvar

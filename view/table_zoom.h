@@ -6,6 +6,10 @@
 // drawing scale s = z x ratio, the device pixels per table pixel.
 #pragma once
 
+#include "game/layout.h"
+
+#include <QRect>
+#include <QSize>
 #include <optional>
 
 namespace kolvar {
@@ -47,8 +51,21 @@ struct TableScale {
     int toTable(int devicePixel) const;
     // A table position in the window's logical pixels: z times, rounded.
     int toLogical(int tablePosition) const;
+    // The device pixels a card at the table position (x, y) is drawn on:
+    // from where the position lands, one card of the art at s large.
+    QRect cardRect(int x, int y) const;
 
     bool operator==(const TableScale&) const = default;
 };
+
+// The table fitted to a client area of `client` logical pixels at `ratio`
+// device pixels each: the zoom (KOLVAR_ZOOM's, or the fitted one), the
+// table's own size and where its cards lie.
+struct TableFit {
+    TableScale scale;
+    QSize table; // in table pixels
+    TableGeometry geometry;
+};
+TableFit FitTable(QSize client, double ratio, std::optional<double> zoom);
 
 } // namespace kolvar

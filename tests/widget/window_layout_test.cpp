@@ -204,8 +204,7 @@ TEST_F(WindowLayout, TheSuitButtonsStandZTimesFromTheCornerWithTheirFacesAtTheSc
 {
     for (const double z : {0.5, 1.0, 1.5, 2.37}) {
         ASSERT_TRUE(setClient(ClientAtZoom(z))) << z;
-        const QSize table(TablePixels(w.surface().width(), z),
-                          TablePixels(w.surface().height(), z));
+        const QSize table = FitTable(w.surface().size(), ratio(), std::nullopt).table;
         const SuitButtonPlacement place = PlaceSuitButtons(table.width(), table.height(), 39, 38);
         for (int suit = 0; suit < kSuitCount; ++suit) {
             const QPoint logical(std::floor(place.left * z + 0.5),
