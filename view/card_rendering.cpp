@@ -77,13 +77,13 @@ void CardRenderer::DrawHumanCard(int16_t slot, int16_t rank, int16_t suit)
     copyCard(face_, at.X, at.Y);
 }
 
-void CardRenderer::DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit)
+void CardRenderer::DrawDiscardCard(PilePlace place, int16_t rank, int16_t suit)
 {
     ComposeCardFace(rank, suit);
     const TableGeometry& g = view_.geometry;
-    if (selector == 0)
+    if (place == PilePlace::Top)
         copyCard(face_, g.TopCardX, g.TopCardY);
-    else if (selector == 1)
+    else
         copyCard(face_, g.PrevCardX, g.PrevCardY);
 }
 
@@ -129,9 +129,9 @@ void CardRenderer::drawTable()
     }
     drawSelection();
     if (t.PlayedCount > 1)
-        DrawDiscardCard(1, t.PrevRank, t.PrevSuit);
+        DrawDiscardCard(PilePlace::Under, t.PrevRank, t.PrevSuit);
     if (t.PlayedCount > 0)
-        DrawDiscardCard(0, t.TopRank, t.TopSuit);
+        DrawDiscardCard(PilePlace::Top, t.TopRank, t.TopSuit);
     const TableGeometry& g = view_.geometry;
     for (int j = 0; j < t.ComputerCount; ++j)
         copyCard(art_->back(), g.ComputerSlotPos[j].X, g.ComputerSlotPos[j].Y);

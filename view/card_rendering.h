@@ -41,13 +41,6 @@ public:
     // `surface` is the table's drawing surface, its image in device pixels.
     CardRenderer(const TableView& view, PictureBox& surface);
 
-    // Puts the face of (rank, suit) into the buffer; a rank outside 1..14
-    // leaves the buffer as it was.
-    void ComposeCardFace(int16_t rank, int16_t suit);
-    void DrawHumanCard(int16_t slot, int16_t rank, int16_t suit);
-    // Selector 0 draws at the top card's place, 1 at the place of the card
-    // under it; any other selector draws nothing.
-    void DrawDiscardCard(int16_t selector, int16_t rank, int16_t suit);
     void RedrawTable();
     // Draws the device pixels of `area` again, as RedrawTable draws them.
     void redrawArea(const QRect& area);
@@ -62,6 +55,12 @@ public:
     CardArt& art() { return *art_; }
 
 private:
+    // Puts the face of (rank, suit) into the buffer; a rank outside 1..14
+    // leaves the buffer as it was.
+    void ComposeCardFace(int16_t rank, int16_t suit);
+    void DrawHumanCard(int16_t slot, int16_t rank, int16_t suit);
+    enum class PilePlace { Top, Under };
+    void DrawDiscardCard(PilePlace place, int16_t rank, int16_t suit);
     void drawTable();
     void copyCard(const QImage& card, int x, int y);
     void drawSelection();

@@ -131,27 +131,13 @@ TEST_F(Rendering, ACardIsPlacedByItsSlotField)
     EXPECT_TRUE(faceAt({220 + 35 * 5, 550}, "8d", kWholeCard));
 }
 
-TEST_F(Rendering, ARankOutsideTheSheetDrawsTheFaceComposedBefore)
+// A card whose rank has no cell in the sheet (a table written by hand)
+// shows the face drawn before it.
+TEST_F(Rendering, ARankOutsideTheSheetShowsTheFaceDrawnBeforeIt)
 {
-    t = TableFrom("human=8d computer=Kc");
-    surface.Clear();
-    renderer.DrawHumanCard(0, kKing, kHearts);
-    renderer.DrawHumanCard(3, 15, kHearts);
-    EXPECT_TRUE(faceAt({220 + 35 * 3, 550}, "Kh", kWholeCard));
-    renderer.DrawHumanCard(4, 0, kClubs);
-    EXPECT_TRUE(faceAt({220 + 35 * 4, 550}, "Kh", kWholeCard));
-}
-
-TEST_F(Rendering, ASelectorOtherThanTopOrUnderDrawsNothing)
-{
-    t = TableFrom("human=8d computer=Kc");
-    surface.Clear();
-    const QImage before = shown();
-    renderer.DrawDiscardCard(2, kQueen, kSpades);
-    renderer.DrawDiscardCard(-1, kQueen, kSpades);
-    EXPECT_EQ(shown(), before);
-    renderer.DrawDiscardCard(1, kQueen, kSpades);
-    EXPECT_TRUE(faceAt({500, 300}, "Qs", kWholeCard));
+    draw("human=Kh,15.2,0.3 computer=Kc");
+    EXPECT_TRUE(faceAt({220 + 35, 550}, "Kh", kLeftStrip));
+    EXPECT_TRUE(faceAt({220 + 35 * 2, 550}, "Kh", kWholeCard));
 }
 
 } // namespace
