@@ -38,7 +38,7 @@ constexpr int kFrameMs = 16;
 struct FlightScene {
     explicit FlightScene(QSize client)
     {
-        window.setMessagePresenter([](const QString&, const QString&) {});
+        window.probe().presentMessage = [](const QString&, const QString&) {};
         window.show();
         window.resize(client + QSize(0, window.menuBar()->height()));
         Settle();
@@ -46,7 +46,7 @@ struct FlightScene {
     void set(const char* line)
     {
         std::string error;
-        if (!ParseTable(line, window.table(), error))
+        if (!ParseTable(line, window.probe().table, error))
             std::abort();
         window.RedrawTable();
         Settle();
@@ -55,7 +55,7 @@ struct FlightScene {
     void lay()
     {
         set(kHumanToLay);
-        const SlotPos& card = window.geometry().HumanSlotPos[1];
+        const SlotPos& card = window.probe().geometry.HumanSlotPos[1];
         window.Form_MouseDown(Qt::LeftButton, {}, card.X + kCardWidth / 4,
                               card.Y + kCardHeight / 2);
     }
@@ -80,10 +80,10 @@ void BM_FlightFrame(benchmark::State& state)
         clock.step(kFrameMs);
         inFlight -= kFrameMs;
     }
-    if (scene.window.table().HumanCount != 3)
+    if (scene.window.probe().table.HumanCount != 3)
         state.SkipWithError("the human laid no card");
-    state.counters["zoom"] = scene.window.tableScale().zoom;
-    state.counters["client_width"] = scene.window.surface().width();
+    state.counters["zoom"] = scene.window.probe().scale.zoom;
+    state.counters["client_width"] = scene.window.probe().surface.width();
 }
 BENCHMARK(BM_FlightFrame)
     ->ArgNames({"width", "height"})
@@ -112,10 +112,10 @@ void BM_ComputerTake(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         scene.set(kComputerOwesFive);
-        Frames painted(scene.window.surface());
+        Frames painted(scene.window.probe().surface);
         state.ResumeTiming();
         painted.clock.start();
-        ComputerMove(scene.window.table(), scene.window);
+        ComputerMove(scene.window.probe().table, scene.window);
         // The take lasts four gaps and a flight; the loop runs a little longer.
         QEventLoop loop;
         QTimer::singleShot(4 * kTakeStaggerMs + kFlightMs + 100, &loop, &QEventLoop::quit);
@@ -124,14 +124,14 @@ void BM_ComputerTake(benchmark::State& state)
         frames += static_cast<double>(painted.at.size());
         for (size_t i = 1; i < painted.at.size(); ++i)
             longestGapMs = std::max(longestGapMs, (painted.at[i] - painted.at[i - 1]) / 1e6);
-        if (scene.window.table().ComputerCount != 7)
+        if (scene.window.probe().table.ComputerCount != 7)
             state.SkipWithError("the computer took no five cards");
         state.ResumeTiming();
     }
     state.counters["frames"] = frames / static_cast<double>(state.iterations());
     state.counters["longest_gap_ms"] = longestGapMs;
     state.counters["late_after_ms"] = 1.5 * refreshMs;
-    state.counters["zoom"] = scene.window.tableScale().zoom;
+    state.counters["zoom"] = scene.window.probe().scale.zoom;
 }
 BENCHMARK(BM_ComputerTake)->Iterations(5)->Unit(benchmark::kMillisecond);
 

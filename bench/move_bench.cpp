@@ -28,31 +28,31 @@ namespace {
 struct MoveScene {
     MoveScene()
     {
-        window.setMessagePresenter([](const QString&, const QString&) {});
+        window.probe().presentMessage = [](const QString&, const QString&) {};
         window.show();
         std::string error;
-        if (!ParseTable(kMidGame, window.table(), error))
+        if (!ParseTable(kMidGame, window.probe().table, error))
             std::abort();
-        humanToMove = window.table();
+        humanToMove = window.probe().table;
         window.Form_MouseDown(Qt::LeftButton, {}, humanCardX(), humanCardY());
-        computerToMove = window.table();
+        computerToMove = window.probe().table;
         QCoreApplication::processEvents();
     }
 
     // The middle of the visible strip of the human's first card.
-    int humanCardX() const { return window.geometry().HumanSlotPos[0].X + kCardWidth / 4; }
-    int humanCardY() const { return window.geometry().HumanSlotPos[0].Y + kCardHeight / 2; }
+    int humanCardX() { return window.probe().geometry.HumanSlotPos[0].X + kCardWidth / 4; }
+    int humanCardY() { return window.probe().geometry.HumanSlotPos[0].Y + kCardHeight / 2; }
 
     void restore(const Table& t)
     {
-        window.table() = t;
+        window.probe().table = t;
         QCoreApplication::processEvents();
     }
 
     void paintIfAsked(bool painted)
     {
         if (painted)
-            window.surface().repaint();
+            window.probe().surface.repaint();
     }
 
     Form1 window{LaunchSettings{.motion = false}};
@@ -68,7 +68,7 @@ void timeMove(benchmark::State& state, const Table MoveScene::*start, Move move,
 {
     MoveScene scene;
     const bool painted = state.range(0) != 0;
-    scene.window.options().OptSound = state.range(1) != 0;
+    scene.window.probe().options.OptSound = state.range(1) != 0;
     for (auto _ : state) {
         state.PauseTiming();
         scene.restore(scene.*start);
@@ -87,7 +87,9 @@ void BM_HumanMove(benchmark::State& state)
         [](MoveScene& s) {
             s.window.Form_MouseDown(Qt::LeftButton, {}, s.humanCardX(), s.humanCardY());
         },
-        [](MoveScene& s) { return s.window.table().HumanCount == s.humanToMove.HumanCount - 1; },
+        [](MoveScene& s) {
+            return s.window.probe().table.HumanCount == s.humanToMove.HumanCount - 1;
+        },
         "the human's click laid no card");
 }
 BENCHMARK(BM_HumanMove)
@@ -99,9 +101,9 @@ void BM_ComputerMove(benchmark::State& state)
 {
     timeMove(
         state, &MoveScene::computerToMove,
-        [](MoveScene& s) { ComputerMove(s.window.table(), s.window); },
+        [](MoveScene& s) { ComputerMove(s.window.probe().table, s.window); },
         [](MoveScene& s) {
-            return s.window.table().ComputerCount == s.computerToMove.ComputerCount - 1;
+            return s.window.probe().table.ComputerCount == s.computerToMove.ComputerCount - 1;
         },
         "the computer laid no card");
 }
@@ -127,9 +129,9 @@ void BM_FirstDeal(benchmark::State& state)
         Settle();
         state.ResumeTiming();
         window->JocNou_Click();
-        window->surface().repaint();
+        window->probe().surface.repaint();
         state.PauseTiming();
-        if (window->table().HumanCount != kDealSize)
+        if (window->probe().table.HumanCount != kDealSize)
             state.SkipWithError("no deal");
         window.reset();
         QCoreApplication::processEvents();

@@ -25,10 +25,10 @@ const QSize kClients[] = {{3840, 2130}, {3790, 2100}};
 struct ResizeScene {
     ResizeScene()
     {
-        window.setMessagePresenter([](const QString&, const QString&) {});
+        window.probe().presentMessage = [](const QString&, const QString&) {};
         window.show();
         std::string error;
-        if (!ParseTable(kMidGame, window.table(), error))
+        if (!ParseTable(kMidGame, window.probe().table, error))
             std::abort();
         resizeTo(0);
         window.RedrawTable();
@@ -39,7 +39,7 @@ struct ResizeScene {
     bool resizeTo(int i)
     {
         window.resize(kClients[i] + QSize(0, window.menuBar()->height()));
-        return window.surface().size() == kClients[i];
+        return window.probe().surface.size() == kClients[i];
     }
 
     Form1 window{LaunchSettings{.motion = false}};
@@ -52,7 +52,7 @@ void BM_Relayout(benchmark::State& state)
     for (auto _ : state) {
         if (!scene.resizeTo(next))
             state.SkipWithError("the table did not take the new size");
-        scene.window.surface().repaint();
+        scene.window.probe().surface.repaint();
         next = 1 - next;
     }
 }
@@ -66,12 +66,12 @@ void BM_CrispArt(benchmark::State& state)
         state.PauseTiming();
         scene.resizeTo(next);
         next = 1 - next;
-        if (scene.window.renderer().artIsCrisp())
+        if (scene.window.probe().renderer.artIsCrisp())
             state.SkipWithError("the art was made for the new scale at once");
         state.ResumeTiming();
-        scene.window.renderer().makeCrispArt();
-        scene.window.renderer().RedrawTable();
-        scene.window.surface().repaint();
+        scene.window.probe().renderer.makeCrispArt();
+        scene.window.probe().renderer.RedrawTable();
+        scene.window.probe().surface.repaint();
     }
 }
 BENCHMARK(BM_CrispArt)->Unit(benchmark::kMillisecond);

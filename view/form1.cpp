@@ -114,7 +114,7 @@ void Form1::buildTable()
     void (Form1::*clicks[kSuitCount])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
                                            &Form1::Picture6_Click, &Form1::Picture7_Click};
     for (int s = 0; s < kSuitCount; ++s)
-        connect(&surface_->suitButton(s), &PictureBox::clicked, this, clicks[s]);
+        connect(&surface_->suitButton(s), &PictureButton::clicked, this, clicks[s]);
     renderer_ = std::make_unique<CardRenderer>(view_, *surface_);
     surface_->setOverlay([this](QPainter& p, QPoint origin, const QRect&) {
         for (const FlyingCard& card : motion_.flyingCards())
@@ -161,7 +161,7 @@ void Form1::standSuitButtons(QSize table, bool newScale)
         PlaceSuitButtons(table.width(), table.height(), kSuitButtonWidth, kSuitButtonHeight);
     const int ring = std::max(1, scale_.toLogical(1));
     for (int s = 0; s < kSuitCount; ++s) {
-        PictureBox& button = surface_->suitButton(s);
+        PictureButton& button = surface_->suitButton(s);
         if (newScale) {
             QImage face = SuitButtonFace(s, scale_.s());
             face.setDevicePixelRatio(scale_.ratio);
@@ -324,7 +324,7 @@ void Form1::Timer1_Timer()
 void Form1::showSuitButtons()
 {
     for (int s = 0; s < kSuitCount; ++s) {
-        PictureBox& button = surface_->suitButton(s);
+        PictureButton& button = surface_->suitButton(s);
         const int look = table_.RaisedSuit == s ? 1 : 0;
         if (button.Appearance() == look)
             continue;
@@ -381,6 +381,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::RedrawTable()
 {
+    ++redraws_;
     KeepInHand(selection_, table_);
     outlineDrawn_ = view_.selectedCard();
     showsCards_ = true;
@@ -399,19 +400,15 @@ void Form1::ClearTable()
     surface_->Refresh();
 }
 
-Form2* Form1::optionsWindow() const
+Form1Probe Form1::probe()
 {
-    return form2_;
+    return {table_, options_,   geometry_, selection_, scale_,         *surface_, *renderer_,
+            Timer1, cuePlayer_, form2_,    form3_,     motion_.isOn(), redraws_,  presentMessage_};
 }
 
-Form3* Form1::rulesWindow() const
+PictureButton& Form1Probe::suitButton(int suit) const
 {
-    return form3_;
-}
-
-void Form1::setMessagePresenter(std::function<void(const QString&, const QString&)> present)
-{
-    presentMessage_ = std::move(present);
+    return surface.suitButton(suit);
 }
 
 void Form1::ShowMessage(std::string_view message, std::string_view title)

@@ -1,15 +1,12 @@
 // The main window: the card table. It owns the game's state, the geometry it
 // is shown at and the play keys' selection; builds the menu bar, the timer
-// and the table widget; lays the table out for the client area it has,
-// again whenever that area, its screen or its pixel density changes; and
-// forwards every event to the rules in one call. It is also the rules' Host:
-// it draws, shows messages, plays cues and keeps time. The suit buttons
-// show the suit the table names, drawn like the cards. What a change moves on the table it
-// shows as cards in flight (table_motion.h), unless the player's desktop
-// or KOLVAR_ANIMATION asks for no motion. The rules see the table in its own
-// pixels; the window shows it at a zoom chosen for its client area
-// (table_zoom.h), and turns every mouse position into a table pixel before
-// the rules see it.
+// and the table widget; fits the table to the client area it has, again
+// whenever that area, its screen or its pixel density changes; and hands
+// each event to the rules, the pixel of a click turned into a table pixel
+// first. It is also the rules' Host: it draws, shows messages, plays cues
+// and keeps time. The suit buttons show the suit the table names, drawn
+// like the cards; what a change moves on the table shows as cards in flight
+// (table_motion.h), unless the desktop or KOLVAR_ANIMATION asks for none.
 #pragma once
 
 #include "game/host.h"
@@ -20,6 +17,7 @@
 #include "platform/random_source.h"
 #include "ui/cue_player.h"
 #include "view/card_rendering.h"
+#include "view/form1_probe.h"
 #include "view/launch_settings.h"
 #include "view/table_motion.h"
 #include "view/table_surface.h"
@@ -63,27 +61,8 @@ public:
     void SetOptionsItemEnabled(bool on) override;
     MoveLock& Moves() override { return moves_; }
 
-    // The game's state and the window's parts, for the tests.
-    Table& table() { return table_; }
-    const Table& table() const { return table_; }
-    const TableGeometry& geometry() const { return geometry_; }
-    // The card the play keys act on.
-    const HandSelection& selection() const { return selection_; }
-    Options& options() { return options_; }
-    PictureBox& picture(int n) { return suitButton(n - 4); } // Picture4 .. Picture7
-    PictureBox& suitButton(int suit) { return surface_->suitButton(suit); }
-    TableSurface& surface() { return *surface_; }
-    CardRenderer& renderer() { return *renderer_; }
-    CardArt& art() { return renderer_->art(); }
-    const TableScale& tableScale() const { return scale_; }
-    QTimer& timer() { return Timer1; }
-    CuePlayer& cuePlayer() { return cuePlayer_; }
-    // Whether changes of the table move on screen now.
-    bool showsMotion() const { return motion_.isOn(); }
-    Form2* optionsWindow() const;
-    Form3* rulesWindow() const;
-    // Replaces the modal message box, so that tests can answer it.
-    void setMessagePresenter(std::function<void(const QString&, const QString&)> present);
+    // The window's game and parts, for the tests and the benchmarks.
+    Form1Probe probe();
 
     void Form_Load();
     void JocNou_Click();
@@ -139,6 +118,7 @@ private:
     QSize laidOutFor_;        // the client area the table was last laid out for
     bool showsCards_ = false; // the last drawing was a redraw, not a clear
     int outlineDrawn_ = -1;   // the card the last redraw outlined, or -1
+    int redraws_ = 0;
     TableSurface* surface_ = nullptr;
     std::unique_ptr<CardRenderer> renderer_;
     QAction* JocNou = nullptr;

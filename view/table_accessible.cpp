@@ -264,7 +264,7 @@ QAccessible::State PartAccessible::state() const
 // button that AT-SPI reports with its checked state.
 class SuitButtonAccessible : public QAccessibleWidget {
 public:
-    SuitButtonAccessible(PictureBox* button, int suit)
+    SuitButtonAccessible(PictureButton* button, int suit)
         : QAccessibleWidget(button, QAccessible::CheckBox), suit_(suit)
     {
     }
@@ -288,7 +288,7 @@ public:
     }
 
 private:
-    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+    PictureButton* box() const { return static_cast<PictureButton*>(widget()); }
     const TableView& view() const
     {
         return static_cast<const TableSurface*>(box()->parentWidget())->view();
@@ -300,7 +300,7 @@ QAccessibleInterface* tableFactory(const QString&, QObject* object)
 {
     if (auto* surface = qobject_cast<TableSurface*>(object))
         return new TableAccessible(surface);
-    auto* box = qobject_cast<PictureBox*>(object);
+    auto* box = qobject_cast<PictureButton*>(object);
     auto* surface = box ? qobject_cast<TableSurface*>(box->parentWidget()) : nullptr;
     const int suit = surface ? surface->suitOf(box) : -1;
     return suit >= 0 ? new SuitButtonAccessible(box, suit) : nullptr;
@@ -360,7 +360,7 @@ void AnnounceTableMoved(TableSurface& surface)
         raise(table->child(i), QAccessible::LocationChanged);
 }
 
-void AnnounceSuitLook(PictureBox& button)
+void AnnounceSuitLook(PictureButton& button)
 {
     QAccessible::State changed;
     changed.checked = true;

@@ -11,7 +11,7 @@ class QAccessibleInterface;
 
 namespace kolvar {
 
-class PictureBox;
+class PictureButton;
 class TableSurface;
 
 // Makes every table widget and its suit buttons accessible as above; once
@@ -27,6 +27,6 @@ void AnnounceTableChanges(TableSurface& surface);
 void AnnounceTableMoved(TableSurface& surface);
 
 // Raises the event that announces a suit button raised or flattened.
-void AnnounceSuitLook(PictureBox& button);
+void AnnounceSuitLook(PictureButton& button);
 
 } // namespace kolvar

@@ -16,7 +16,7 @@ TableSurface::TableSurface(QWidget* parent, const TableView& view)
     setMinimumSize(static_cast<int>(std::ceil(kDesignedWidth * kSmallestZoom)),
                    static_cast<int>(std::ceil(kDesignedHeight * kSmallestZoom)));
     for (int s = 0; s < kSuitCount; ++s) {
-        auto* button = new PictureBox(this, QSize(), kTableColour);
+        auto* button = new PictureButton(this, kTableColour);
         button->setObjectName(QString("Picture%1").arg(4 + s));
         button->setCursor(Qt::PointingHandCursor);
         button->setFadedWhenFlat(true);

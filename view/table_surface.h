@@ -8,6 +8,7 @@
 
 #include "artwork/suit_faces.h"
 #include "platform/picture_box.h"
+#include "platform/picture_button.h"
 #include "ui/table_colour.h"
 #include "view/table_view.h"
 
@@ -32,7 +33,7 @@ public:
 
     const TableView& view() const { return view_; }
     // Picture4 .. Picture7, by suit.
-    PictureBox& suitButton(int suit) const { return *suitButtons_.at(suit); }
+    PictureButton& suitButton(int suit) const { return *suitButtons_.at(suit); }
     // The suit of one of the suit buttons; -1 for any other widget.
     int suitOf(const QObject* button) const;
 
@@ -52,7 +53,7 @@ protected:
 private:
     Overlay overlay_;
     const TableView& view_;
-    std::array<PictureBox*, kSuitCount> suitButtons_{};
+    std::array<PictureButton*, kSuitCount> suitButtons_{};
 };
 
 } // namespace kolvar

@@ -57,19 +57,22 @@ struct AccessibleTable : ::testing::Test {
     // The window shows the table at zoom 1, as designed: a card is 70 x 100.
     AccessibleTable()
     {
-        w.setMessagePresenter([](const QString&, const QString&) {});
+        w.probe().presentMessage = [](const QString&, const QString&) {};
         w.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         w.resize(1000, 650 + w.menuBar()->height());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return w.surface().size() == QSize(1000, 650); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.probe().surface.size() == QSize(1000, 650); }));
     }
     void play(std::string_view line)
     {
         std::string error;
-        ASSERT_TRUE(ParseTable(line, w.table(), error)) << error;
+        ASSERT_TRUE(ParseTable(line, w.probe().table, error)) << error;
         w.RedrawTable();
     }
-    QAccessibleInterface* table() { return QAccessible::queryAccessibleInterface(&w.surface()); }
+    QAccessibleInterface* table()
+    {
+        return QAccessible::queryAccessibleInterface(&w.probe().surface);
+    }
     QAccessibleInterface* part(int i) { return table()->child(i); }
     QString name(QAccessibleInterface* iface) { return iface->text(QAccessible::Name); }
     QStringList hand()
@@ -79,7 +82,7 @@ struct AccessibleTable : ::testing::Test {
             names << name(part(0)->child(i));
         return names;
     }
-    void key(Qt::Key k) { QTest::keyClick(&w.surface(), k); }
+    void key(Qt::Key k) { QTest::keyClick(&w.probe().surface, k); }
 
     Heard heard;
     Form1 w{LaunchSettings{.motion = false}};
@@ -114,15 +117,15 @@ TEST_F(AccessibleTable, AfterAResizeEachCardIsFoundWhereItIsNowDrawn)
     const QRect before = part(0)->child(0)->rect();
     Heard::events().clear();
     w.resize(700, 480);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.probe().surface.width() == 700; }));
     EXPECT_TRUE(Heard::has(QAccessible::LocationChanged, "Cartile tale"));
-    const QImage seen = w.surface().grab().toImage();
+    const QImage seen = w.probe().surface.grab().toImage();
     const QColor table(255, 192, 128);
     for (int i = 0; i < 3; ++i) {
         const QRect card = part(0)->child(i)->rect();
         EXPECT_LT(card.height(), before.height()) << "a smaller table, smaller cards";
         // The card's pixels begin at its rectangle's corner, on the table.
-        const QPoint corner = w.surface().mapFromGlobal(card.topLeft());
+        const QPoint corner = w.probe().surface.mapFromGlobal(card.topLeft());
         EXPECT_NE(QColor(seen.pixel(corner + QPoint(1, 1))), table) << i;
         EXPECT_EQ(QColor(seen.pixel(corner + QPoint(1, -1))), table) << i;
     }
@@ -141,19 +144,20 @@ TEST_F(AccessibleTable, TheSuitButtonsAreCheckBoxesNamedAfterTheirSuitsCheckedWh
     }
     EXPECT_EQ(buttons, (QStringList{"romb", "inima neagra", "inima rosie checked", "trefla"}));
 
-    QAccessibleInterface* clubs = QAccessible::queryAccessibleInterface(&w.suitButton(kClubs));
-    w.table().SuitPickOpen = true;
-    w.table().GameInProgress = true;
+    QAccessibleInterface* clubs =
+        QAccessible::queryAccessibleInterface(&w.probe().suitButton(kClubs));
+    w.probe().table.SuitPickOpen = true;
+    w.probe().table.GameInProgress = true;
     clubs->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(clubs->state().checked) << "pressing it is a click";
-    EXPECT_EQ(w.table().CurrentSuit, kClubs);
+    EXPECT_EQ(w.probe().table.CurrentSuit, kClubs);
     EXPECT_TRUE(Heard::has(QAccessible::StateChanged, "trefla"));
 }
 
 TEST_F(AccessibleTable, ALayAnnouncesThePileTheHandAndTheSelectedCard)
 {
     play("human=8d,Qd,9s computer=Kc top=Kd prev=Ts played=2 raised=d");
-    w.table().GameInProgress = true;
+    w.probe().table.GameInProgress = true;
     key(Qt::Key_Right); // the queen
     EXPECT_EQ(table()->focusChild(), part(0)->child(1));
     EXPECT_TRUE(part(0)->child(1)->state().focused);
@@ -174,16 +178,16 @@ TEST_F(AccessibleTable, ALayAnnouncesThePileTheHandAndTheSelectedCard)
 TEST_F(AccessibleTable, PlayKeysReachTheGameAndAMouseClickHidesTheSelection)
 {
     play("human=8d,Qd,9s computer=Kc top=Kd raised=d");
-    w.table().GameInProgress = true;
+    w.probe().table.GameInProgress = true;
     key(Qt::Key_End);
-    EXPECT_TRUE(w.selection().shown);
-    EXPECT_EQ(w.selection().index, 2);
+    EXPECT_TRUE(w.probe().selection.shown);
+    EXPECT_EQ(w.probe().selection.index, 2);
     key(Qt::Key_Home);
     key(Qt::Key_Space); // lays the eight
-    EXPECT_EQ(w.table().HumanCount, 2);
-    EXPECT_EQ(w.table().TopRank, kEight);
+    EXPECT_EQ(w.probe().table.HumanCount, 2);
+    EXPECT_EQ(w.probe().table.TopRank, kEight);
     w.Form_MouseDown(Qt::LeftButton, {}, 5, 5);
-    EXPECT_FALSE(w.selection().shown);
+    EXPECT_FALSE(w.probe().selection.shown);
     EXPECT_EQ(table()->focusChild(), nullptr);
 }
 

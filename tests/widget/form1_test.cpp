@@ -26,7 +26,7 @@ TEST(Form1Window, OpensAsTheScreenSizedTable)
     Form1 w({.motion = false});
     EXPECT_EQ(w.windowTitle(), "Have fun!!");
     EXPECT_EQ(w.size(), w.screen()->size());
-    EXPECT_EQ(w.surface().image().size(), w.surface().size());
+    EXPECT_EQ(w.probe().surface.image().size(), w.probe().surface.size());
     // The window manager shows the game's own icon, given once the window
     // is up.
     w.show();
@@ -42,10 +42,10 @@ TEST(Form1Window, OpensAsTheScreenSizedTable)
             w.windowIcon().pixmap(size, size).toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_TRUE(SamePixels(shown, {0, 0}, icon, icon.rect())) << size;
     }
-    EXPECT_EQ(w.timer().interval(), 50);
-    EXPECT_FALSE(w.timer().isActive());
-    EXPECT_TRUE(w.options().OptHumanFirst);
-    EXPECT_TRUE(w.options().OptSound);
+    EXPECT_EQ(w.probe().timer.interval(), 50);
+    EXPECT_FALSE(w.probe().timer.isActive());
+    EXPECT_TRUE(w.probe().options.OptHumanFirst);
+    EXPECT_TRUE(w.probe().options.OptSound);
 }
 
 TEST(Form1Window, MenuBarHasTheGamesItemsInOrderWithTheirKeys)
@@ -121,7 +121,7 @@ struct Shown : Form1 {
 TEST(Form1Window, BeforeTheFirstGameTheTableShowsOnlyTheFourFlatSuitButtons)
 {
     Shown w;
-    const QImage table = Drawn(w.surface());
+    const QImage table = Drawn(w.probe().surface);
     QRegion buttons;
     for (int s = 0; s < kSuitCount; ++s) {
         const QRect place = buttonPlace(table.size(), s);
@@ -138,7 +138,7 @@ TEST(Form1Window, TheSuitButtonsRunDiamondsSpadesHeartsClubsDownTheColumn)
     Shown w;
     for (int s = 0; s < kSuitCount; ++s) {
         WindowTest::Raise(w, s);
-        const QImage table = Drawn(w.surface());
+        const QImage table = Drawn(w.probe().surface);
         const QImage icon = QImage(kSuitIcons[s]).convertToFormat(QImage::Format_RGB32);
         const QRect place = buttonPlace(table.size(), s);
         EXPECT_EQ(lookShown(table.copy(place)), 1) << s;
@@ -151,8 +151,8 @@ TEST(Form1Window, EachSuitButtonShowsItsLookTheSameEveryTime)
 {
     Shown w;
     for (int s = 0; s < kSuitCount; ++s) {
-        PictureBox& button = w.picture(4 + s);
-        const QImage icon = button.image();
+        PictureButton& button = w.probe().suitButton(s);
+        const QImage icon = button.picture();
         const QImage flat = Drawn(button);
         WindowTest::Raise(w, s);
         const QImage raised = Drawn(button);
@@ -172,7 +172,7 @@ TEST(Form1Window, EachSuitButtonShowsItsLookTheSameEveryTime)
         EXPECT_EQ(Drawn(button), raised) << s;
         WindowTest::Raise(w, -1);
     }
-    EXPECT_EQ(w.picture(6).image(),
+    EXPECT_EQ(w.probe().suitButton(2).picture(),
               QImage(kSuitIcons[kHearts]).convertToFormat(QImage::Format_RGB32))
         << "the picture itself is untouched";
 }
@@ -181,8 +181,8 @@ TEST(Form1Window, AClickOnASuitButtonAfterTheDealRaisesItOnScreen)
 {
     Shown w;
     w.JocNou_Click(); // the human opens: he names the suit
-    QTest::mouseClick(&w.picture(6), Qt::LeftButton);
-    const QImage table = Drawn(w.surface());
+    QTest::mouseClick(&w.probe().suitButton(2), Qt::LeftButton);
+    const QImage table = Drawn(w.probe().surface);
     for (int s = 0; s < kSuitCount; ++s)
         EXPECT_EQ(lookShown(table.copy(buttonPlace(table.size(), s))), s == kHearts ? 1 : 0) << s;
 }
@@ -194,13 +194,14 @@ TEST(Form1Window, F11PutsTheTableFullScreenAndBack)
     Shown w;
     w.showNormal();
     w.resize(700, 500);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
-    QTest::keyClick(&w.surface(), Qt::Key_F11);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == w.screen()->size().width(); }));
-    EXPECT_EQ(w.surface().y() + w.surface().height(), w.screen()->size().height());
-    EXPECT_EQ(Drawn(w.surface()).size(), w.surface().size() * w.devicePixelRatioF());
-    QTest::keyClick(&w.surface(), Qt::Key_F11);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 700; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.probe().surface.width() == 700; }));
+    QTest::keyClick(&w.probe().surface, Qt::Key_F11);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return w.probe().surface.width() == w.screen()->size().width(); }));
+    EXPECT_EQ(w.probe().surface.y() + w.probe().surface.height(), w.screen()->size().height());
+    EXPECT_EQ(Drawn(w.probe().surface).size(), w.probe().surface.size() * w.devicePixelRatioF());
+    QTest::keyClick(&w.probe().surface, Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.probe().surface.width() == 700; }));
 }
 
 // With KOLVAR_CHECK=1 the state checker runs after every event that may
@@ -212,9 +213,9 @@ TEST(Form1WindowDeathTest, UnderKolvarCheckABrokenTableStopsTheGameNamingRuleAnd
     const auto breakAndTick = [](bool checking) {
         Form1 w({.motion = false, .checking = checking});
         std::string error;
-        if (!ParseTable("human=8d,9d computer=Kc top=Kd game=on", w.table(), error))
+        if (!ParseTable("human=8d,9d computer=Kc top=Kd game=on", w.probe().table, error))
             return;
-        w.table().HumanHand[1].face() = w.table().HumanHand[0]; // the eight twice
+        w.probe().table.HumanHand[1].face() = w.probe().table.HumanHand[0]; // the eight twice
         w.Timer1_Timer();
         std::_Exit(0); // what went before is what is tested, not the teardown
     };
@@ -241,8 +242,8 @@ struct TimerEvents : QObject {
 TEST(Form1Window, AGameWaitingForTheHumanMakesNoTimerWakeUps)
 {
     Shown w;
-    w.setMessagePresenter([](const QString&, const QString&) {});
-    w.options().OptSound = false;
+    w.probe().presentMessage = [](const QString&, const QString&) {};
+    w.probe().options.OptSound = false;
     w.JocNou_Click();   // the human opens
     w.Picture4_Click(); // and names diamonds: now it is his move
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.windowIcon().isNull() == false; }));
@@ -253,10 +254,42 @@ TEST(Form1Window, AGameWaitingForTheHumanMakesNoTimerWakeUps)
     ASSERT_TRUE(QTest::qWaitFor([&] { return idle.elapsed() >= 2000; }, 5000));
     EXPECT_EQ(timers.count, 0) << "timer events in 2 s of a game nobody plays";
     // The count counts: a take hands the computer its move, and the ticks come.
-    const TableRect stock = StockRect(w.geometry());
+    const TableRect stock = StockRect(w.probe().geometry);
     w.Form_MouseDown(Qt::LeftButton, {}, stock.x + 1, stock.y + 1);
-    ASSERT_TRUE(w.table().ComputerToMove);
+    ASSERT_TRUE(w.probe().table.ComputerToMove);
     EXPECT_TRUE(QTest::qWaitFor([&] { return timers.count > 0; }, 2000));
+}
+
+// The keys' outline shows with a play key and hides with a mouse click on
+// the table, each event redrawing the table once: a click that lays a card
+// with the outline shown, and a click on the bare table, alike.
+struct TheOutline : WindowTest {
+    int outlinePixels()
+    {
+        return CountPixels(Drawn(w.probe().surface), QRegion(0, 0, 1000, 680),
+                           Is(kSelectionOutline));
+    }
+};
+
+TEST_F(TheOutline, ShowsWithAKeyAndHidesWithAClickEachInOneRedraw)
+{
+    play("human=8d,9d,Kc computer=Kh,8c top=7d suit=d raised=d");
+    int redraws = w.probe().redraws;
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_GT(outlinePixels(), 0);
+    EXPECT_EQ(w.probe().redraws, ++redraws);
+    clickCard(0); // lays the eight of diamonds
+    EXPECT_EQ(w.probe().table.HumanCount, 2);
+    EXPECT_EQ(outlinePixels(), 0);
+    EXPECT_EQ(w.probe().redraws, ++redraws);
+
+    w.probe().table.ComputerToMove = false;
+    QTest::keyClick(&w, Qt::Key_Left);
+    EXPECT_GT(outlinePixels(), 0);
+    redraws = w.probe().redraws;
+    w.Form_MouseDown(Qt::LeftButton, {}, 5, 5); // the bare table
+    EXPECT_EQ(outlinePixels(), 0);
+    EXPECT_EQ(w.probe().redraws, redraws + 1);
 }
 
 } // namespace

@@ -51,11 +51,11 @@ TEST_F(Menus, OptionsAreLockedFromTheDealToTheEndOfTheGame)
 {
     EXPECT_EQ(enabled(), kAll);
     QTest::keyClick(&w, Qt::Key_F2);
-    EXPECT_EQ(w.table().HumanCount, 5);
+    EXPECT_EQ(w.probe().table.HumanCount, 5);
     EXPECT_EQ(enabled(), kDuringAGame);
 
     QTest::keyClick(&w, Qt::Key_F3);
-    EXPECT_EQ(w.optionsWindow(), nullptr);
+    EXPECT_EQ(w.probe().optionsWindow, nullptr);
 
     QTest::keyClick(&w, Qt::Key_F2); // a fresh deal mid-game keeps them locked
     EXPECT_EQ(enabled(), kDuringAGame);
@@ -65,14 +65,14 @@ TEST_F(Menus, OptionsAreLockedFromTheDealToTheEndOfTheGame)
                                     "norocos!!!!!"});
     EXPECT_EQ(enabled(), kAll);
     QTest::keyClick(&w, Qt::Key_F3);
-    ASSERT_NE(w.optionsWindow(), nullptr);
-    EXPECT_TRUE(w.optionsWindow()->isVisible());
+    ASSERT_NE(w.probe().optionsWindow, nullptr);
+    EXPECT_TRUE(w.probe().optionsWindow->isVisible());
 }
 
 TEST_F(Menus, TheRulesWindowOpensOnceAndIsBroughtToTheFrontAfterwards)
 {
     QTest::keyClick(&w, Qt::Key_F1);
-    Form3* rules = w.rulesWindow();
+    Form3* rules = w.probe().rulesWindow;
     ASSERT_NE(rules, nullptr);
     EXPECT_TRUE(rules->isVisible());
     rules->Text1->moveCursor(QTextCursor::End);
@@ -80,34 +80,34 @@ TEST_F(Menus, TheRulesWindowOpensOnceAndIsBroughtToTheFrontAfterwards)
 
     QTest::keyClick(&w, Qt::Key_F2); // available during a game too
     QTest::keyClick(&w, Qt::Key_F1);
-    EXPECT_EQ(w.rulesWindow(), rules); // not made again, not reloaded
+    EXPECT_EQ(w.probe().rulesWindow, rules); // not made again, not reloaded
     EXPECT_EQ(rules->Text1->textCursor().position(), scrolledTo);
 
     rules->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(w.rulesWindow(), nullptr);
+    EXPECT_EQ(w.probe().rulesWindow, nullptr);
     w.ReguliDeJoc_Click();
-    ASSERT_NE(w.rulesWindow(), nullptr);
-    EXPECT_EQ(w.rulesWindow()->Text1->textCursor().position(), 0); // loaded afresh
+    ASSERT_NE(w.probe().rulesWindow, nullptr);
+    EXPECT_EQ(w.probe().rulesWindow->Text1->textCursor().position(), 0); // loaded afresh
 }
 
 TEST_F(Menus, ClosingTheTableClosesTheOtherWindowsWithIt)
 {
     w.Optiuni_Click();
     w.ReguliDeJoc_Click();
-    ASSERT_TRUE(w.optionsWindow()->isVisible());
-    ASSERT_TRUE(w.rulesWindow()->isVisible());
+    ASSERT_TRUE(w.probe().optionsWindow->isVisible());
+    ASSERT_TRUE(w.probe().rulesWindow->isVisible());
     w.close();
-    EXPECT_FALSE(w.optionsWindow()->isVisible());
-    EXPECT_FALSE(w.rulesWindow()->isVisible());
+    EXPECT_FALSE(w.probe().optionsWindow->isVisible());
+    EXPECT_FALSE(w.probe().rulesWindow->isVisible());
 }
 
 TEST_F(Menus, ExitLeavesTheOptionsAsTheyAre)
 {
     w.Optiuni_Click();
-    w.optionsWindow()->Check1->setChecked(false);
+    w.probe().optionsWindow->Check1->setChecked(false);
     w.Exit_Click(); // the program ends here; the options window does not unload
-    EXPECT_TRUE(w.options().OptSound);
+    EXPECT_TRUE(w.probe().options.OptSound);
     // Exit leaves every event loop that starts afterwards to end at once,
     // message boxes' included; one short run of the application's loop
     // clears that for the tests that follow in this process.

@@ -105,7 +105,7 @@ TEST(MessageBoxReading, TellsAnIconASecondButtonAndAnotherCaptionFromAPlainBox)
 
 // The window's own message boxes, as the player sees them.
 struct MessageBoxes : WindowTest {
-    MessageBoxes() { w.setMessagePresenter(nullptr); }
+    MessageBoxes() { w.probe().presentMessage = nullptr; }
 };
 
 TEST_F(MessageBoxes, TheReminderToPickASuit)
@@ -127,7 +127,7 @@ TEST_F(MessageBoxes, TheLostMessage)
     play("human=8c,9h computer=Kd top=Qd turn=computer raised=d");
     const SeenBox seen = seeBox([&] { computerMoves(); });
     expectPlainBox(seen, kEndTitle, kLossText);
-    EXPECT_EQ(w.table().ComputerCount, 0);
+    EXPECT_EQ(w.probe().table.ComputerCount, 0);
 }
 
 TEST_F(MessageBoxes, TheAboutBox)

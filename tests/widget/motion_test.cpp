@@ -48,9 +48,9 @@ double foundAlong(const QImage& frame, const QImage& picture, QPoint from, QPoin
 struct Motion : WindowTest {
     explicit Motion(const LaunchSettings& settings = {.motion = true}) : WindowTest(settings)
     {
-        still.setMessagePresenter([this](const QString& text, const QString& title) {
+        still.probe().presentMessage = [this](const QString& text, const QString& title) {
             stillMessages << title + ": " + text;
-        });
+        };
         still.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&still));
     }
@@ -66,9 +66,9 @@ struct Motion : WindowTest {
         onBoth([&](Form1& f) { Play(f, line); });
         clock.step(kAllAtRest);
     }
-    QImage frame() { return Drawn(w.surface()); }
-    QImage stillFrame() { return Drawn(still.surface()); }
-    const TableGeometry& g() const { return w.geometry(); }
+    QImage frame() { return Drawn(w.probe().surface); }
+    QImage stillFrame() { return Drawn(still.probe().surface); }
+    const TableGeometry& g() { return w.probe().geometry; }
     // The card backs at rest in the computer's row, each read by its left
     // edge (a card flying in from below covers the right of a strip),
     // against the still window's stock.
@@ -131,9 +131,9 @@ TEST_F(Motion, AKeyDuringAFlightLaysAsAtRestAndTheFlightsEndAtTheirPlaces)
     onBoth([](Form1& f) { ComputerMoves(f); });
     clock.step(kFlightMs / 2);
     onBoth([](Form1& f) { QTest::keyClick(&f, Qt::Key_Return); }); // lays the eight
-    EXPECT_EQ(w.table().HumanCount, 2);
-    still.table().LastMoveTick = w.table().LastMoveTick; // stamped a moment apart
-    EXPECT_EQ(FormatTable(w.table()), FormatTable(still.table()));
+    EXPECT_EQ(w.probe().table.HumanCount, 2);
+    still.probe().table.LastMoveTick = w.probe().table.LastMoveTick; // stamped a moment apart
+    EXPECT_EQ(FormatTable(w.probe().table), FormatTable(still.probe().table));
     EXPECT_EQ(backsInRow(frame()), 7); // the take at rest at once
     clock.step(kAllAtRest);
     EXPECT_EQ(frame(), stillFrame());
@@ -150,7 +150,7 @@ TEST_F(Motion, AClickDuringTheDealBringsTheReminderAsAtRest)
 TEST_F(Motion, TheDealIsAtRestWithin800MsAndAResizeOrANewDealMidFlightLeaveAWholeTable)
 {
     auto mirrored = [this] {
-        still.table() = w.table();
+        still.probe().table = w.probe().table;
         still.RedrawTable();
         return stillFrame();
     };
@@ -162,8 +162,8 @@ TEST_F(Motion, TheDealIsAtRestWithin800MsAndAResizeOrANewDealMidFlightLeaveAWhol
     ComputerMoves(w);
     clock.step(kFlightMs / 2);
     onBoth([](Form1& f) { f.resize(900, 650); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface().width() == 900; }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return still.surface().width() == 900; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.probe().surface.width() == 900; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return still.probe().surface.width() == 900; }));
     EXPECT_EQ(frame(), mirrored());
 
     w.JocNou_Click();
@@ -190,7 +190,7 @@ TEST_F(Motion, AFrameOfMotionRepaintsOnlyWhatTheFlyingCardLeavesAndEnters)
     playBoth(kHumanToLay);
     clickCard(1);
     QCoreApplication::processEvents(); // the move's own full repaint
-    Repaints repaints(w.surface());
+    Repaints repaints(w.probe().surface);
     for (int t = 0; t < kFlightMs; t += 16)
         clock.step(16);
     ASSERT_GT(repaints.regions.size(), 5u);
@@ -226,7 +226,7 @@ struct AnimationOff : Motion {
 
 TEST_F(AnimationOff, KolvarAnimationOffShowsAMoveInOneFrame)
 {
-    EXPECT_FALSE(w.showsMotion());
+    EXPECT_FALSE(w.probe().showsMotion);
     expectMovesAtOnce(*this);
 }
 
@@ -273,23 +273,23 @@ struct DesktopMotion : ::testing::WithParamInterface<DesktopSetting>, PortalUp, 
 TEST_P(DesktopMotion, ASettingAgainstMotionShowsAMoveInOneFrame)
 {
     ASSERT_TRUE(portal.ok()) << "no bus for the fake portal";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.showsMotion(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.probe().showsMotion; }));
     expectMovesAtOnce(*this);
 }
 
 TEST_P(DesktopMotion, ASettingChangedMidFlightEndsTheFlightAtOnce)
 {
     ASSERT_TRUE(portal.ok()) << "no bus for the fake portal";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.showsMotion(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.probe().showsMotion; }));
     const DesktopSetting& s = GetParam();
     portal.set(s.group, s.key, s.some);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.showsMotion(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.probe().showsMotion; }));
     playBoth(kComputerOwesFive);
     onBoth([](Form1& f) { ComputerMoves(f); });
     clock.step(kFlightMs / 2);
     ASSERT_NE(frame(), stillFrame()); // in flight
     portal.set(s.group, s.key, s.none);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.showsMotion(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.probe().showsMotion; }));
     EXPECT_EQ(frame(), stillFrame());
 }
 

@@ -25,7 +25,7 @@ QStringList names(std::initializer_list<std::string_view> cues)
 }
 
 struct Sound : WindowTest {
-    Sound() { w.cuePlayer().setPlayer(std::make_unique<FakeWavePlayer>(played)); }
+    Sound() { w.probe().cuePlayer.setPlayer(std::make_unique<FakeWavePlayer>(played)); }
 
     QStringList played;
 };
@@ -47,38 +47,38 @@ TEST_F(Sound, CuesPlayFromTheExecutablesDirectoryAtEachMove)
     play("human=Ad,Kd,8c computer=9c,Ac,Kh top=Qd raised=d");
     clickCard(0); // an ace
     EXPECT_EQ(played, names({kHumanLayCue}));
-    w.table().ComputerToMove = true;
-    w.table().ComputerDrawDue = 1;
-    w.table().HumanDrawDue = 0;
-    w.table().CurrentSuit = w.table().RaisedSuit = kClubs;
+    w.probe().table.ComputerToMove = true;
+    w.probe().table.ComputerDrawDue = 1;
+    w.probe().table.HumanDrawDue = 0;
+    w.probe().table.CurrentSuit = w.probe().table.RaisedSuit = kClubs;
     computerMoves(); // the computer's ace of clubs
     EXPECT_EQ(played, names({kHumanLayCue, kComputerLayCue}));
 }
 
 TEST_F(Sound, NothingReachesThePlayerWhileSoundIsOff)
 {
-    w.options().OptSound = false;
+    w.probe().options.OptSound = false;
     // A seven, laid last, goes on whatever the computer lays.
     play("human=7h,Kd computer=9c,Qs stock=Th,Jh,Qh,... top=Qd due=3/0 raised=d");
     clickStock();
-    ASSERT_EQ(w.table().HumanCount, 5) << "the take was made";
+    ASSERT_EQ(w.probe().table.HumanCount, 5) << "the take was made";
     computerMoves();
-    ASSERT_FALSE(w.table().ComputerToMove) << "the computer moved";
+    ASSERT_FALSE(w.probe().table.ComputerToMove) << "the computer moved";
     clickCard(0);
-    ASSERT_EQ(w.table().HumanCount, 4) << "the card was laid";
+    ASSERT_EQ(w.probe().table.HumanCount, 4) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());
 }
 
 TEST_F(Sound, SwitchingSoundOffInTheOptionsWindowSilencesTheNextCue)
 {
     w.Optiuni_Click();
-    w.optionsWindow()->Check1->setChecked(false);
-    w.optionsWindow()->close();
+    w.probe().optionsWindow->Check1->setChecked(false);
+    w.probe().optionsWindow->close();
     play("human=8d,Kd computer=9c top=Qd raised=d");
     clickCard(0);
-    ASSERT_EQ(w.table().HumanCount, 1) << "the card was laid";
+    ASSERT_EQ(w.probe().table.HumanCount, 1) << "the card was laid";
     EXPECT_TRUE(played.isEmpty());
-    EXPECT_FALSE(w.options().OptSound);
+    EXPECT_FALSE(w.probe().options.OptSound);
 }
 
 } // namespace

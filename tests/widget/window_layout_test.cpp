@@ -38,21 +38,22 @@ QSize ClientAtZoom(double z)
 struct WindowLayout : WindowTest {
     WindowLayout()
     {
-        w.options().OptSound = false;
+        w.probe().options.OptSound = false;
         play(kMidGame);
     }
     double ratio() const { return w.devicePixelRatioF(); }
-    double s() const { return w.tableScale().s(); }
-    QSize card() const { return artwork::cardSize(s()); }
-    QPoint place(int x, int y) const { return OnDevice(QPoint(x, y), s()); }
+    double s() { return w.probe().scale.s(); }
+    QSize card() { return artwork::cardSize(s()); }
+    QPoint place(int x, int y) { return OnDevice(QPoint(x, y), s()); }
     // Gives the table widget a client area of `size` logical pixels and waits
     // until the table is laid out for it and drawn with crisp art.
     bool setClient(QSize size)
     {
         w.resize(size + QSize(0, w.menuBar()->height()));
         return QTest::qWaitFor([&] {
-            return w.surface().size() == size && w.surface().image().size() == size * ratio() &&
-                   w.renderer().artIsCrisp();
+            return w.probe().surface.size() == size &&
+                   w.probe().surface.image().size() == size * ratio() &&
+                   w.probe().renderer.artIsCrisp();
         });
     }
 
@@ -61,9 +62,9 @@ struct WindowLayout : WindowTest {
     QPoint tableOrigin()
     {
         const QImage window = Drawn(w);
-        const QImage& table = w.surface().image();
-        const QRect stock(place(w.geometry().StockX, w.geometry().StockY), card());
-        const int menu = static_cast<int>(w.surface().y() * ratio());
+        const QImage& table = w.probe().surface.image();
+        const QRect stock(place(w.probe().geometry.StockX, w.probe().geometry.StockY), card());
+        const int menu = static_cast<int>(w.probe().surface.y() * ratio());
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx) {
                 const QPoint origin(dx, menu + dy);
@@ -91,7 +92,7 @@ struct WindowLayout : WindowTest {
 
     // The table pixel that a device pixel of the table shows: the one whose
     // drawn span, from its own device place to the next one's, holds it.
-    int tablePixel(int device) const
+    int tablePixel(int device)
     {
         int p = static_cast<int>(device / s()) - 2;
         while (OnDevice(p + 1, s()) <= device)
@@ -103,21 +104,21 @@ struct WindowLayout : WindowTest {
 TEST_F(WindowLayout, AGameInProgressIsUntouchedAndWholeAtEverySize)
 {
     w.ReguliDeJoc_Click();
-    const std::string line = FormatTable(w.table());
-    const bool timing = w.timer().isActive();
+    const std::string line = FormatTable(w.probe().table);
+    const bool timing = w.probe().timer.isActive();
     const QSize sizes[] = {{1920, 1050}, {1100, 720}, {683, 740},  {520, 360},
                            {3840, 2130}, {1100, 720}, {1920, 1050}};
     for (const QSize size : sizes) {
         ASSERT_TRUE(setClient(size)) << size.width() << " x " << size.height();
         const std::string where = std::to_string(size.width()) + " x " +
                                   std::to_string(size.height()) + " at s " + std::to_string(s());
-        EXPECT_EQ(FormatTable(w.table()), line) << where;
-        EXPECT_EQ(w.timer().isActive(), timing) << where;
-        EXPECT_TRUE(w.rulesWindow() && w.rulesWindow()->isVisible()) << where;
+        EXPECT_EQ(FormatTable(w.probe().table), line) << where;
+        EXPECT_EQ(w.probe().timer.isActive(), timing) << where;
+        EXPECT_TRUE(w.probe().rulesWindow && w.probe().rulesWindow->isVisible()) << where;
 
-        const QImage seen = Drawn(w.surface());
-        const TableGeometry& g = w.geometry();
-        const Table& t = w.table();
+        const QImage seen = Drawn(w.probe().surface);
+        const TableGeometry& g = w.probe().geometry;
+        const Table& t = w.probe().table;
         for (int i = 0; i < t.HumanCount; ++i) {
             const TableRect strip = HandStrip(g, t.HumanCount, i);
             const QPoint at = place(strip.x, strip.y);
@@ -140,30 +141,30 @@ TEST_F(WindowLayout, AGameInProgressIsUntouchedAndWholeAtEverySize)
             SamePixels(seen, top, generatedCell(kNine, kDiamonds, s()), QRect(QPoint(), card())))
             << where;
         for (int suit = 0; suit < kSuitCount; ++suit)
-            EXPECT_TRUE(w.surface().rect().contains(w.suitButton(suit).geometry()))
+            EXPECT_TRUE(w.probe().surface.rect().contains(w.probe().suitButton(suit).geometry()))
                 << where << " suit button " << suit;
     }
 }
 
 TEST_F(WindowLayout, AClickOnAnyDevicePixelOfAStripDoesWhatAClickOnItsTablePixelDoes)
 {
-    const Table start = w.table();
+    const Table start = w.probe().table;
     // What a click does: the table it leaves behind, but for the tick count
     // that a move stamps.
     const auto after = [&](auto click) {
-        w.table() = start;
+        w.probe().table = start;
         click();
-        Table t = w.table();
+        Table t = w.probe().table;
         t.LastMoveTick = 0;
         return FormatTable(t);
     };
     for (const double z : {0.5, 0.68, 1.0, 1.25, 1.5, 1.75, 2.37, 3.0}) {
         ASSERT_TRUE(setClient(ClientAtZoom(z))) << z;
-        ASSERT_DOUBLE_EQ(w.tableScale().zoom, z);
+        ASSERT_DOUBLE_EQ(w.probe().scale.zoom, z);
         after([&] { w.RedrawTable(); }); // the start drawn
         const QPoint origin = tableOrigin();
-        const QImage seen = Drawn(w.surface());
-        const TableGeometry& g = w.geometry();
+        const QImage seen = Drawn(w.probe().surface);
+        const TableGeometry& g = w.probe().geometry;
         const auto check = [&](int x, int y, const std::string& what) {
             const std::string byDevice = after([&] { clickDevice(origin + QPoint(x, y)); });
             const std::string byTable =
@@ -204,20 +205,20 @@ TEST_F(WindowLayout, TheSuitButtonsStandZTimesFromTheCornerWithTheirFacesAtTheSc
 {
     for (const double z : {0.5, 1.0, 1.5, 2.37}) {
         ASSERT_TRUE(setClient(ClientAtZoom(z))) << z;
-        const QSize table = FitTable(w.surface().size(), ratio(), std::nullopt).table;
+        const QSize table = FitTable(w.probe().surface.size(), ratio(), std::nullopt).table;
         const SuitButtonPlacement place = PlaceSuitButtons(table.width(), table.height(), 39, 38);
         for (int suit = 0; suit < kSuitCount; ++suit) {
             const QPoint logical(std::floor(place.left * z + 0.5),
                                  std::floor(place.top[suit] * z + 0.5));
-            EXPECT_EQ(w.suitButton(suit).pos(), logical) << suit << " at z " << z;
+            EXPECT_EQ(w.probe().suitButton(suit).pos(), logical) << suit << " at z " << z;
             Raise(w, suit);
-            const QImage seen = Drawn(w.surface());
+            const QImage seen = Drawn(w.probe().surface);
             const QPoint corner = (QPointF(logical) * ratio()).toPoint();
             // The raised bevel's light ring, a table pixel at the zoom as
             // wide as the window's whole pixels allow.
             const auto light = [](QRgb p) { return qGray(p) > 240; };
             int ring = 0;
-            const int across = static_cast<int>(w.suitButton(suit).width() * ratio() / 2);
+            const int across = static_cast<int>(w.probe().suitButton(suit).width() * ratio() / 2);
             while (light(seen.pixel(corner + QPoint(across, ring))))
                 ++ring;
             EXPECT_GE(ring, std::floor(std::max(1.0, std::floor(z)) * ratio()))
@@ -226,7 +227,7 @@ TEST_F(WindowLayout, TheSuitButtonsStandZTimesFromTheCornerWithTheirFacesAtTheSc
                 << suit << " at z " << z;
             // The face inside the frame is the generator's at the scale.
             const QImage face = artwork::renderSuitFace(static_cast<Suit>(suit), s());
-            const int frame = w.suitButton(suit).borderWidth() * ratio();
+            const int frame = w.probe().suitButton(suit).borderWidth() * ratio();
             EXPECT_TRUE(SamePixels(seen, corner + QPoint(frame, frame), face, face.rect()))
                 << suit << " at z " << z;
             Raise(w, -1);
@@ -249,13 +250,13 @@ TEST_F(ScreenChange, AnotherPixelDensityRedrawsTheArtAtTheNewScale)
     const double before = s();
     w.windowHandle()->setScreen(other);
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return s() != before && w.surface().image().devicePixelRatio() == ratio() &&
-               w.renderer().artIsCrisp();
+        return s() != before && w.probe().surface.image().devicePixelRatio() == ratio() &&
+               w.probe().renderer.artIsCrisp();
     }));
-    EXPECT_DOUBLE_EQ(s(), w.tableScale().zoom * other->devicePixelRatio());
-    const QImage seen = Drawn(w.surface());
-    const TableGeometry& g = w.geometry();
-    const Card& c = w.table().HumanHand[11];
+    EXPECT_DOUBLE_EQ(s(), w.probe().scale.zoom * other->devicePixelRatio());
+    const QImage seen = Drawn(w.probe().surface);
+    const TableGeometry& g = w.probe().geometry;
+    const Card& c = w.probe().table.HumanHand[11];
     EXPECT_TRUE(SamePixels(seen, place(g.HumanSlotPos[11].X, g.HumanSlotPos[11].Y),
                            generatedCell(c.Rank, c.Suit, s()), QRect(QPoint(), card())));
 }

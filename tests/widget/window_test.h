@@ -24,8 +24,9 @@ inline constexpr int32_t kLongPastThePause = 5 * kComputerPauseMs;
 struct WindowTest : ::testing::Test {
     explicit WindowTest(const LaunchSettings& settings = {.motion = false}) : w(settings)
     {
-        w.setMessagePresenter(
-            [this](const QString& text, const QString& title) { messages << title + ": " + text; });
+        w.probe().presentMessage = [this](const QString& text, const QString& title) {
+            messages << title + ": " + text;
+        };
         w.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
@@ -33,31 +34,31 @@ struct WindowTest : ::testing::Test {
     static void Play(Form1& f, std::string_view line)
     {
         std::string error;
-        ASSERT_TRUE(ParseTable(line, f.table(), error)) << error;
+        ASSERT_TRUE(ParseTable(line, f.probe().table, error)) << error;
         f.RedrawTable();
     }
     // The suit button of `suit` raised, its suit named (-1: all flat), drawn.
     static void Raise(Form1& f, int suit)
     {
-        f.table().RaisedSuit = static_cast<int16_t>(suit);
+        f.probe().table.RaisedSuit = static_cast<int16_t>(suit);
         if (suit >= 0)
-            f.table().CurrentSuit = static_cast<int16_t>(suit);
+            f.probe().table.CurrentSuit = static_cast<int16_t>(suit);
         f.RedrawTable();
     }
     static void ClickCard(Form1& f, int i, Qt::MouseButton button = Qt::LeftButton)
     {
-        const TableRect strip = HandStrip(f.geometry(), f.table().HumanCount, i);
+        const TableRect strip = HandStrip(f.probe().geometry, f.probe().table.HumanCount, i);
         f.Form_MouseDown(button, {}, strip.x + strip.width / 2, strip.y + strip.height / 2);
     }
     static void ClickStock(Form1& f, Qt::MouseButton button = Qt::LeftButton)
     {
-        const TableRect stock = StockRect(f.geometry());
+        const TableRect stock = StockRect(f.probe().geometry);
         f.Form_MouseDown(button, {}, stock.x + stock.width / 2, stock.y + stock.height / 2);
     }
     // The timer's tick once the computer's pause is over: it moves then.
     static void ComputerMoves(Form1& f)
     {
-        f.table().LastMoveTick = GetTickCount() - kLongPastThePause;
+        f.probe().table.LastMoveTick = GetTickCount() - kLongPastThePause;
         f.Timer1_Timer();
     }
     void play(std::string_view line) { Play(w, line); }

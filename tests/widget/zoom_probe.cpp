@@ -39,14 +39,14 @@ int main(int argc, char** argv)
     kolvar::LaunchSettings settings = kolvar::ReadLaunchSettings(said); // KOLVAR_ZOOM
     settings.motion = false;
     kolvar::Form1 w(settings);
-    w.options().OptSound = false;
+    w.probe().options.OptSound = false;
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;
     w.JocNou_Click();
-    const QImage seen = w.surface().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const kolvar::TableScale& scale = w.tableScale();
-    const int end = static_cast<int>(w.suitButton(0).x() * scale.ratio);
+    const QImage seen = w.probe().surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const kolvar::TableScale& scale = w.probe().scale;
+    const int end = static_cast<int>(w.probe().suitButton(0).x() * scale.ratio);
 
     // The hand is the lowest band of rows with something on the table.
     int bottom = seen.height() - 1, top = 0, left = 0, right = 0, l = 0, r = 0;
@@ -56,8 +56,8 @@ int main(int argc, char** argv)
         ;
     tableRow(seen, bottom, end, left, right);
     std::printf("zoom %g ratio %g table %d %d image %d %d hand %d %d %d %d\n", scale.zoom,
-                scale.ratio, kolvar::TablePixels(w.surface().width(), scale.zoom),
-                kolvar::TablePixels(w.surface().height(), scale.zoom), seen.width(), seen.height(),
-                top, bottom, left, right);
+                scale.ratio, kolvar::TablePixels(w.probe().surface.width(), scale.zoom),
+                kolvar::TablePixels(w.probe().surface.height(), scale.zoom), seen.width(),
+                seen.height(), top, bottom, left, right);
     return 0;
 }
