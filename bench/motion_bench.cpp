@@ -6,6 +6,7 @@
 // BM_ComputerTake: the computer's take of five cards under a jack chain at
 // 4K on a real event loop and Qt's own animation clock, counting the frames
 // drawn and the longest gap between two of them.
+#include "moving_tables.h"
 #include "settle.h"
 #include "stepped_clock.h"
 
@@ -29,10 +30,8 @@
 namespace kolvar::bench {
 namespace {
 
-constexpr const char* kHumanToLay = "human=8d,9d,Kd,8s computer=Kh,8c,9c top=7d prev=7s suit=d "
-                                    "raised=d played=9 due=1/0 turn=human pick=no game=on";
-constexpr const char* kComputerOwesFive = "human=8d,9d,Kd computer=Kh,8c top=Jd prev=Js suit=d "
-                                          "raised=d played=9 due=0/5 turn=computer pick=no game=on";
+using testing::kComputerOwesFive;
+using testing::kHumanToLay;
 constexpr int kFrameMs = 16;
 
 struct FlightScene {

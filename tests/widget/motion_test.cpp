@@ -7,6 +7,7 @@
 // shows every change in one frame.
 #include "drawn.h"
 #include "fake_portal.h"
+#include "moving_tables.h"
 #include "pictures.h"
 #include "stepped_clock.h"
 #include "view/motion_timing.h"
@@ -20,11 +21,6 @@
 namespace kolvar::testing {
 namespace {
 
-constexpr const char* kHumanToLay = "human=8d,9d,Kd,8s computer=Kh,8c,9c top=7d prev=7s suit=d "
-                                    "raised=d played=9 due=1/0 turn=human pick=no game=on";
-// The computer owes five cards for two jacks and holds none to answer.
-constexpr const char* kComputerOwesFive = "human=8d,9d,Kd computer=Kh,8c top=Jd prev=Js suit=d "
-                                          "raised=d played=9 due=0/5 turn=computer pick=no game=on";
 constexpr int kAllAtRest = 2000; // longer than any motion
 
 QPoint at(const SlotPos& s)
