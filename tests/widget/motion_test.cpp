@@ -334,7 +334,7 @@ struct MotionStrip : Motion {
     }
 };
 
-TEST_F(MotionStrip, TheComputersTakeUnderAJackChainAndTheHumansLay)
+TEST_F(MotionStrip, TheComputersTakeUnderAJackChainTheHumansLayAndTheComputersAnswer)
 {
     playBoth(kComputerOwesFive);
     onBoth([](Form1& f) { ComputerMoves(f); });
@@ -342,6 +342,8 @@ TEST_F(MotionStrip, TheComputersTakeUnderAJackChainAndTheHumansLay)
     playBoth(kHumanToLay);
     onBoth([](Form1& f) { ClickCard(f, 1); });
     strip("lay", {0, 20, 40, 60, 90, 120, 160, 190});
+    onBoth([](Form1& f) { ComputerMoves(f); }); // its answer, turned up at the pile
+    strip("computer-lay", {0, 30, 60, 100, 130, 150, 170, 190});
 }
 
 } // namespace
