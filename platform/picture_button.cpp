@@ -76,8 +76,8 @@ void PictureButton::paintEvent(QPaintEvent* event)
     p.setCompositionMode(QPainter::CompositionMode_Source);
     const DevicePainting device(p);
     const QPoint origin = device.at(QPointF(border_, border_));
-    const QRect client(origin, device.at(QPointF(width() - border_, height() - border_)) -
-                                   QPoint(1, 1));
+    const QRect client(origin,
+                       device.at(QPointF(width() - border_, height() - border_)) - QPoint(1, 1));
     if (border_ > 0) {
         const QPoint corner = device.at({0, 0});
         const int outer = device.at(QPointF(std::max(1, border_ / 2), 0)).x() - corner.x();
