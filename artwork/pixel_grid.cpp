@@ -20,7 +20,11 @@ int deviceLength(int length, qreal scale)
 
 QSize cardSize(qreal scale)
 {
-    return {deviceLength(kCardWidth, scale), deviceLength(kCardHeight, scale)};
+    // A product a hair above a whole number is that number.
+    auto cover = [scale](int length) {
+        return static_cast<int>(std::ceil(length * scale - 1e-9));
+    };
+    return {cover(kCardWidth), cover(kCardHeight)};
 }
 
 void scaleDesignTo(QPainter& p, QSizeF design, QSize device)

@@ -23,7 +23,12 @@ int nearestPixel(qreal v);
 // A design length in whole device pixels at scale s: round(length * s).
 int deviceLength(int length, qreal scale);
 
-// One card at scale s: round(70 s) x round(100 s) device pixels.
+// One card at scale s: ceil(70 s) x ceil(100 s) device pixels. A card is
+// drawn from the device pixel where its table position lands; at this size
+// it covers every device pixel of its 70 x 100 table pixels wherever it
+// lies (their span is round((x + 70) s) - round(x s), never more), so every
+// pixel that a click finds the card by shows the card. What it covers
+// beyond them is its outline's, on which a click finds nothing.
 QSize cardSize(qreal scale);
 
 // Maps a picture designed `design` table pixels large onto the `device`

@@ -27,7 +27,7 @@ public:
     explicit CardArt(double scale);
 
     double scale() const { return scale_; }
-    // One card in device pixels: round(70 s) x round(100 s).
+    // One card in device pixels (artwork::cardSize).
     QSize cardSize() const { return cardSize_; }
 
     // The sheet, and the place of the face of (rank, suit) in it: the cell

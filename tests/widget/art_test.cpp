@@ -40,9 +40,10 @@ TEST(Artwork, EveryScaleKeepsTheLayoutOfThePictures)
 {
     EXPECT_EQ(artwork::cardSize(1.5), QSize(105, 150));
     EXPECT_EQ(artwork::cardSize(2), QSize(140, 200));
-    EXPECT_EQ(artwork::cardSize(1.25), QSize(88, 125)); // 87.5 rounds up
+    EXPECT_EQ(artwork::cardSize(1.25), QSize(88, 125));  // 87.5 covered whole
+    EXPECT_EQ(artwork::cardSize(1.66), QSize(117, 166)); // 116.2 too
     for (double s : {1.25, 1.5, 2.0, 3.0}) {
-        const QSize card(std::lround(70 * s + 0.001), std::lround(100 * s));
+        const QSize card(std::ceil(70 * s), std::ceil(100 * s));
         EXPECT_EQ(artwork::cardSize(s), card) << s;
         EXPECT_EQ(generatedSheet(s).size(), QSize(13 * card.width() + 1, 4 * card.height() + 1))
             << s;

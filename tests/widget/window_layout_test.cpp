@@ -175,10 +175,11 @@ TEST_F(WindowLayout, AClickOnAnyDevicePixelOfAStripDoesWhatAClickOnItsTablePixel
         for (int i = 0; i < start.HumanCount; ++i) {
             const TableRect strip = HandStrip(g, start.HumanCount, i);
             const QPoint at = place(strip.x, strip.y);
-            const int last =
-                std::min(place(strip.x + strip.width, 0).x(), at.x() + card().width()) - 1;
+            const int last = place(strip.x + strip.width, 0).x() - 1;
             const int middle = at.y() + card().height() / 2;
-            // The strip from `at` to `last` is drawn as this card.
+            // The strip from `at` to `last`, every pixel a click finds the
+            // card by, is drawn as this card: the card covers its span.
+            ASSERT_LE(last, w.probe().scale.cardRect(strip.x, strip.y).right()) << "card " << i;
             const Card& c = start.HumanHand[i];
             ASSERT_TRUE(SamePixels(seen, at, generatedCell(c.Rank, c.Suit, s()),
                                    QRect(0, 0, last - at.x() + 1, card().height())))
@@ -192,6 +193,12 @@ TEST_F(WindowLayout, AClickOnAnyDevicePixelOfAStripDoesWhatAClickOnItsTablePixel
             check(last, at.y(), name + " top row");
             check(last, at.y() + card().height() - 1, name + " bottom row");
         }
+        // Right of the last card, where the table shows, a click finds nothing.
+        const TableRect lastStrip = HandStrip(g, start.HumanCount, start.HumanCount - 1);
+        const QRect lastCard = w.probe().scale.cardRect(lastStrip.x, lastStrip.y);
+        EXPECT_EQ(check(lastCard.right() + 1, lastCard.center().y(), "right of the last card"),
+                  after([] {}))
+            << "at z " << z;
         const QPoint stock = place(g.StockX, g.StockY);
         const QPoint end = stock + QPoint(card().width() - 1, card().height() - 1);
         EXPECT_NE(check(end.x() - 1, end.y() - 1, "the stock"), after([] {}))

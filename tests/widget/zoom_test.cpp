@@ -2,6 +2,7 @@
 // fits the other, between a half and four times, unless KOLVAR_ZOOM names
 // one; and, on screens of the common sizes at Qt scales 1, 1.5 and 2, the
 // zoom the real window takes and the dealt hand it shows along the bottom.
+#include "artwork/pixel_grid.h"
 #include "view/table_zoom.h"
 
 #include <QFile>
@@ -118,14 +119,14 @@ Probed readProbe(QProcess* probe)
     return p;
 }
 
-// The dealt hand, read off the drawn table: one row of cards round(100 s)
-// device pixels high, 50 table pixels above the bottom edge.
+// The dealt hand, read off the drawn table: one row of cards a card high
+// (artwork::cardSize), 50 table pixels above the bottom edge.
 void expectHandAlongTheBottom(const Probed& p, const std::string& where)
 {
     const double s = p.zoom * p.ratio;
-    EXPECT_EQ(p.handBottom - p.handTop + 1, std::floor(100 * s + 0.5)) << where;
+    EXPECT_EQ(p.handBottom - p.handTop + 1, artwork::cardSize(s).height()) << where;
     const int below = p.imageHeight - 1 - p.handBottom;
-    EXPECT_GE(below, 50 * s - 1) << where;
+    EXPECT_GE(below, 50 * s - 2) << where; // the rounding, and the card covering its span
     EXPECT_LE(below, 51 * s + 1) << where;
 }
 
