@@ -21,9 +21,7 @@ int deviceLength(int length, qreal scale)
 QSize cardSize(qreal scale)
 {
     // A product a hair above a whole number is that number.
-    auto cover = [scale](int length) {
-        return static_cast<int>(std::ceil(length * scale - 1e-9));
-    };
+    auto cover = [scale](int length) { return static_cast<int>(std::ceil(length * scale - 1e-9)); };
     return {cover(kCardWidth), cover(kCardHeight)};
 }
 
