@@ -46,7 +46,7 @@ const std::array<Setting, 3> kSettingsRead = {{
 // The portal's Read wraps the value in a variant, some portals twice.
 QVariant unwrapped(QVariant v)
 {
-    while (v.canConvert<QDBusVariant>() && v.userType() == qMetaTypeId<QDBusVariant>())
+    while (v.userType() == qMetaTypeId<QDBusVariant>())
         v = v.value<QDBusVariant>().variant();
     return v;
 }

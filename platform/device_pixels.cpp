@@ -38,14 +38,14 @@ void PaintOneToOne(QPainter& p, const QImage& image, QPoint origin, const QRect&
         p.drawImage(pixels, image, pixels.translated(-origin));
 }
 
-QPoint ImagePixelAt(const QWidget& widget, const QMouseEvent& event, QPointF corner)
+QPoint ImagePixelAt(const QWidget& widget, const QMouseEvent& event)
 {
     const QPointF scene = event.scenePosition();
     const QPointF exact = event.position() + (scene - QPointF(scene.toPoint()));
     const QPointF offset = widget.mapTo(widget.window(), QPointF(0, 0));
     const qreal ratio = widget.devicePixelRatioF();
     const QPointF device = (exact + offset) * ratio;
-    const QPoint origin = ((offset + corner) * ratio).toPoint();
+    const QPoint origin = (offset * ratio).toPoint();
     // A pointer on device pixel d reads d, or a hair below it after the
     // division by the ratio and back.
     constexpr qreal kHair = 1e-6;

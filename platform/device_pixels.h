@@ -35,10 +35,10 @@ void PaintOneToOne(QPainter& p, const QImage& image, QPoint origin, const QRect&
                    QColor background);
 
 // The image pixel under the pointer, for an image painted from the device
-// pixel nearest to the widget's logical point `corner`. Qt hands a widget
+// pixel nearest to the widget's corner. Qt hands a widget
 // its mouse position rounded to whole logical pixels; the window's scene
 // position keeps the fraction rounded away, a device pixel or more on a
 // screen of high density.
-QPoint ImagePixelAt(const QWidget& widget, const QMouseEvent& event, QPointF corner);
+QPoint ImagePixelAt(const QWidget& widget, const QMouseEvent& event);
 
 } // namespace kolvar

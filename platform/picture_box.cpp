@@ -79,7 +79,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    emit mouseDown(event->button(), event->modifiers(), ImagePixelAt(*this, *event, {0, 0}));
+    emit mouseDown(event->button(), event->modifiers(), ImagePixelAt(*this, *event));
 }
 
 } // namespace kolvar

@@ -193,12 +193,12 @@ void Form1::makeCrispArt()
 // allows, from the moment it says so.
 void Form1::followDesktopMotion()
 {
-    desktopMotion_ = new DesktopMotion(this);
-    connect(desktopMotion_, &DesktopMotion::reducedChanged, this, [this](bool reduced) {
+    auto* desktop = new DesktopMotion(this);
+    connect(desktop, &DesktopMotion::reducedChanged, this, [this](bool reduced) {
         motion_.setOn(!reduced);
         showTable();
     });
-    desktopMotion_->watch();
+    desktop->watch();
 }
 
 void Form1::toggleFullScreen()
@@ -264,7 +264,6 @@ void Form1::Despre_Click()
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     MouseDownOnTable(table_, geometry_, *this, selection_, x, y);
-    showOutline();
     eventHandled();
 }
 
@@ -283,7 +282,6 @@ void Form1::keyPressEvent(QKeyEvent* event)
         return;
     }
     PressTableKey(table_, *this, selection_, play->key, play->suit);
-    showOutline();
     eventHandled();
 }
 
@@ -334,12 +332,14 @@ void Form1::showSuitButtons()
 }
 
 // After every event that may change the table (a move, a suit named, a
-// deal, the end of a game) the suit buttons show it; and with KOLVAR_CHECK=1
+// key, a deal, the end of a game) the outline and the suit buttons show it;
+// and with KOLVAR_CHECK=1
 // the state checker runs, outside any move still running: a broken rule
 // stops the game at once, saying which rule and on which table, so that a
 // long unattended run finds the first fault.
 void Form1::eventHandled()
 {
+    showOutline();
     showSuitButtons();
     if (!checking_ || moves_.held())
         return;

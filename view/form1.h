@@ -35,7 +35,6 @@ class QAction;
 
 namespace kolvar {
 
-class DesktopMotion;
 class Form2;
 class Form3;
 
@@ -113,11 +112,10 @@ private:
     QTimer crispArt_; // single shot, after the last resize
     std::optional<double> zoomOverride_;
     std::optional<bool> motionOverride_; // KOLVAR_ANIMATION
-    DesktopMotion* desktopMotion_ = nullptr;
-    bool checking_ = false;   // KOLVAR_CHECK=1: the state checker after every event
-    QSize laidOutFor_;        // the client area the table was last laid out for
-    bool showsCards_ = false; // the last drawing was a redraw, not a clear
-    int outlineDrawn_ = -1;   // the card the last redraw outlined, or -1
+    bool checking_ = false;              // KOLVAR_CHECK=1: the state checker after every event
+    QSize laidOutFor_;                   // the client area the table was last laid out for
+    bool showsCards_ = false;            // the last drawing was a redraw, not a clear
+    int outlineDrawn_ = -1;              // the card the last redraw outlined, or -1
     int redraws_ = 0;
     TableSurface* surface_ = nullptr;
     std::unique_ptr<CardRenderer> renderer_;

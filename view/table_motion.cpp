@@ -46,7 +46,7 @@ void TableMotion::show(const Table& after)
         return;
     under_ = motion.under;
     flights_ = std::move(motion.flights);
-    drawnAt_.assign(flights_.size(), QRect());
+    shown_.assign(flights_.size(), std::nullopt);
     landed_.assign(flights_.size(), false);
     start();
 }
@@ -62,6 +62,8 @@ void TableMotion::settle()
     if (clock_)
         clock_->stop();
     flights_.clear();
+    shown_.clear();
+    landed_.clear();
     under_ = target_;
 }
 
@@ -98,10 +100,10 @@ QRect TableMotion::placeRect(CardPlace place) const
 
 // The card eases out from its place to the next (fast away, gently down) and
 // turns over as its look says, squeezed to nothing and opened again.
-TableMotion::Frame TableMotion::frameAt(const Flight& flight, int elapsedMs) const
+std::optional<FlyingCard> TableMotion::frameAt(const Flight& flight, int elapsedMs) const
 {
     if (elapsedMs < flight.startMs)
-        return {};
+        return std::nullopt;
     const double t = std::min(1.0, double(elapsedMs - flight.startMs) / kFlightMs);
     const double along = QEasingCurve(QEasingCurve::OutCubic).valueForProgress(t);
     const QRect from = placeRect(flight.from), to = placeRect(flight.to);
@@ -112,30 +114,30 @@ TableMotion::Frame TableMotion::frameAt(const Flight& flight, int elapsedMs) con
     else if (flight.look == FlightFace::TurnsUpLate)
         turn = turned(t, 0.6, 1.0);
     const bool up = flight.look == FlightFace::Up || turn >= 0.5;
-    FlyingCard card{flight.face, QRect(at.toPoint(), to.size()), std::abs(1 - 2 * turn), up};
-    return {true, card};
+    return FlyingCard{flight.face, QRect(at.toPoint(), to.size()), std::abs(1 - 2 * turn), up};
 }
 
 void TableMotion::step(int elapsedMs)
 {
-    elapsedMs_ = elapsedMs;
+    auto rect = [](const std::optional<FlyingCard>& c) { return c ? c->rect : QRect(); };
     for (size_t i = 0; i < flights_.size(); ++i) {
         if (landed_[i])
             continue;
         const Flight& flight = flights_[i];
-        const Frame frame = frameAt(flight, elapsedMs);
-        const QRect now = frame.flying ? frame.card.rect : QRect();
-        if (now != drawnAt_[i])
-            emit moved(now | drawnAt_[i]);
-        drawnAt_[i] = now;
-        if (elapsedMs < flight.startMs + kFlightMs)
+        std::optional<FlyingCard> now = frameAt(flight, elapsedMs);
+        const bool landing = elapsedMs >= flight.startMs + kFlightMs;
+        if (landing)
+            now.reset(); // drawn at rest from here on
+        if (rect(now) != rect(shown_[i]) || landing)
+            emit moved(rect(now) | rect(shown_[i]));
+        shown_[i] = now;
+        if (!landing)
             continue;
         landed_[i] = true;
         Land(flight, under_, target_);
         QRect area = placeRect(flight.to);
-        if (flight.to.kind == CardPlace::Pile)
-            area |= area.translated(
-                scale_.toDevice(geometry_.PrevCardX) - scale_.toDevice(geometry_.TopCardX), 0);
+        if (flight.to.kind == CardPlace::Pile) // the card it lands on shows beside it
+            area |= scale_.cardRect(geometry_.PrevCardX, geometry_.PrevCardY);
         emit landed(area);
     }
     if (std::all_of(landed_.begin(), landed_.end(), [](bool b) { return b; }))
@@ -145,13 +147,9 @@ void TableMotion::step(int elapsedMs)
 std::vector<FlyingCard> TableMotion::flyingCards() const
 {
     std::vector<FlyingCard> cards;
-    for (size_t i = 0; i < flights_.size(); ++i) {
-        if (landed_[i])
-            continue;
-        const Frame frame = frameAt(flights_[i], elapsedMs_);
-        if (frame.flying)
-            cards.push_back(frame.card);
-    }
+    for (const std::optional<FlyingCard>& card : shown_)
+        if (card)
+            cards.push_back(*card);
     return cards;
 }
 

@@ -20,6 +20,7 @@
 #include <QObject>
 #include <QRect>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QVariantAnimation;
@@ -67,11 +68,7 @@ signals:
     void landed(const QRect& area);
 
 private:
-    struct Frame {
-        bool flying = false;
-        FlyingCard card;
-    };
-    Frame frameAt(const Flight& flight, int elapsedMs) const;
+    std::optional<FlyingCard> frameAt(const Flight& flight, int elapsedMs) const;
     QRect placeRect(CardPlace place) const;
     void step(int elapsedMs);
     void start();
@@ -82,9 +79,8 @@ private:
     Table target_; // the table as the last change left it
     Table under_;
     std::vector<Flight> flights_;
-    std::vector<QRect> drawnAt_; // each flight's rectangle in the last frame, empty when not shown
+    std::vector<std::optional<FlyingCard>> shown_; // each flight in the last frame, if in the air
     std::vector<bool> landed_;
-    int elapsedMs_ = 0;
     std::unique_ptr<QVariantAnimation> clock_; // the motion's own, made when it starts
 };
 
