@@ -1,7 +1,7 @@
 // The computer's turn, paced by the timer: on the first tick more than a
 // second after the move that handed it the turn, and only while a suit is
-// named, the computer climbs its ladder of preferences and lays one card or
-// takes cards.
+// named, the computer chooses its move at the game's level (the classic
+// ladder or the expert's search) and lays one card or takes cards.
 #pragma once
 
 #include "game/host.h"
@@ -15,6 +15,10 @@ void ComputerTick(Table& t, Host& host);
 
 // One computer move: a lay or a take, the redraw, the end test.
 void ComputerMove(Table& t, Host& host);
+
+// The suit the computer opens a game with, at the game's level: the suit it
+// holds most of, or the expert's choice. For DealNewGame.
+int16_t ComputerOpeningSuit(const Table& t, Host& host);
 
 // The computer's lay and take, under the game's names for them.
 inline void LayComputerCard(Table& t, Host& host, int16_t index, SuitRule rule)

@@ -33,18 +33,17 @@ std::array<int16_t, kSuitCount> TallyComputerSuits(const Table& t)
     return tally;
 }
 
-void PickBestSuit(Table& t)
+int16_t BestSuit(const Table& t)
 {
     const std::array<int16_t, kSuitCount> tally = TallyComputerSuits(t);
     int16_t m = MaxOfTwo(tally[0], tally[1]);
     m = MaxOfTwo(m, tally[2]);
     m = MaxOfTwo(m, tally[3]);
     for (int16_t s = 0; s < kSuitCount; ++s) {
-        if (tally[s] == m) {
-            t.CurrentSuit = s;
-            return;
-        }
+        if (tally[s] == m)
+            return s;
     }
+    return 0; // not reached: m is one of the tallies
 }
 
 } // namespace kolvar

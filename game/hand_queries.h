@@ -34,8 +34,14 @@ inline int16_t MaxOfTwo(int16_t a, int16_t b)
     return a > b ? a : b;
 }
 
-// Names the suit the computer holds most of: sets CurrentSuit. A tie goes to
-// the lowest code (diamonds, spades, hearts, clubs).
-void PickBestSuit(Table& t);
+// The suit the computer holds most of; a tie goes to the lowest code
+// (diamonds, spades, hearts, clubs).
+int16_t BestSuit(const Table& t);
+
+// Names that suit: sets CurrentSuit.
+inline void PickBestSuit(Table& t)
+{
+    t.CurrentSuit = BestSuit(t);
+}
 
 } // namespace kolvar

@@ -91,6 +91,11 @@ std::string checkPile(const Table& t)
     if (last.face() != t.topCard())
         return "the ring entry behind DiscardPos holds " + FormatCard(last) + ", the top card is " +
                FormatCard(t.topCard());
+    const int stock = StockCount(t);
+    for (int k = stock - LaidStockCount(t); k < stock; ++k)
+        if (!t.LaidCards.has(StockCard(t, k)))
+            return FormatCard(StockCard(t, k)) + " lies in the stock's laid part but is not "
+                                                 "among the cards laid";
     return {};
 }
 

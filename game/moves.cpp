@@ -17,7 +17,7 @@ namespace {
 // The suit buttons take clicks only while a suit is still to be named.
 void applySuitRule(Table& t, Face laid, SuitRule rule)
 {
-    switch (rule) {
+    switch (rule.kind) {
     case SuitRule::Keep:
         break;
     case SuitRule::LaidCardSuit:
@@ -31,8 +31,24 @@ void applySuitRule(Table& t, Face laid, SuitRule rule)
     case SuitRule::NamedLater:
         FlattenSuitButtons(t);
         break;
+    case SuitRule::Named:
+        t.CurrentSuit = rule.suit;
+        ShowCurrentSuit(t);
+        break;
     }
-    t.SuitPickOpen = rule == SuitRule::NamedLater;
+    t.SuitPickOpen = rule.kind == SuitRule::NamedLater;
+}
+
+// What the side could have laid instead of the card or the take it chose:
+// a take passes over every card it may lay, a seven every other card of the
+// suit to follow. Nothing is shown before a suit is named.
+CardSet passedOver(const Table& t, Side side, bool seven)
+{
+    if (!t.suitNamed())
+        return {};
+    if (seven)
+        return CardSet::ofSuit(t.CurrentSuit) - CardSet::ofRank(kSeven);
+    return AdmittedCards(t, side);
 }
 
 void takeOutOfHand(Table& t, Side side, int16_t index)
@@ -68,6 +84,7 @@ void passTurn(Table& t, Host& host, Side mover, bool keepsTurn)
 void LayCard(Table& t, Host& host, Side side, int16_t index, SuitRule rule)
 {
     const Face laid = HandCards(t, side)[index];
+    const CardSet passed = laid.Rank == kSeven ? passedOver(t, side, true) : CardSet{};
     applySuitRule(t, laid, rule); // the best suit counts the laid card, still in hand
     takeOutOfHand(t, side, index);
 
@@ -78,6 +95,9 @@ void LayCard(Table& t, Host& host, Side side, int16_t index, SuitRule rule)
     if (side == Side::Computer || t.PlayedCount > 0)
         t.setPrevCard(t.topCard());
     t.setTopCard(laid);
+    t.LaidCards.add(laid);
+    ShownBy(t, side).laid(laid);
+    ShownBy(t, side).add(passed, HandCount(t, side));
     ApplyLayPenalty(laid.Rank, DrawDue(t, side), DrawDue(t, Opponent(side)));
     CountLay(t);
     StoreTopCardInRing(t);
@@ -89,6 +109,7 @@ void TakeCards(Table& t, Host& host, Side side)
 {
     // The human hears his take once, however many cards; the computer's
     // take sounds once per card, so that the player hears how many it took.
+    ShownBy(t, side).add(passedOver(t, side, false), HandCount(t, side));
     const int16_t due = DrawDue(t, side);
     for (int n = 0; n < due && TakeFromStock(t, side); ++n)
         if (side == Side::Computer)
@@ -97,6 +118,14 @@ void TakeCards(Table& t, Host& host, Side side)
         host.PlaySoundCue(kHumanTakeCue);
     ApplyTakePenalty(DrawDue(t, side), DrawDue(t, Opponent(side)));
     passTurn(t, host, side, false);
+}
+
+void MakePlay(Table& t, Host& host, Side side, Play play)
+{
+    if (play.isTake())
+        TakeCards(t, host, side);
+    else
+        LayCard(t, host, side, play.index, play.rule);
 }
 
 } // namespace kolvar

@@ -14,10 +14,10 @@ namespace {
 
 constexpr int kShufflePasses = 101;
 
-void computerOpens(Table& t, Host& host)
+void computerOpens(Table& t, Host& host, OpeningSuitChoice opening)
 {
     t.ComputerToMove = true;
-    PickBestSuit(t);
+    t.CurrentSuit = opening(t, host);
     ShowCurrentSuit(t);
     t.LastMoveTick = host.TickCount();
     t.ComputerDrawDue = 1;
@@ -64,12 +64,19 @@ void DealHands(Table& t, Host& host)
     host.RedrawTable();
 }
 
-void DealNewGame(Table& t, const Options& options, Host& host)
+int16_t MostHeldSuit(const Table& t, Host&)
+{
+    return BestSuit(t);
+}
+
+void DealNewGame(Table& t, const Options& options, Host& host, OpeningSuitChoice opening)
 {
     host.ClearTable();
     BuildDeck(t);
     ShuffleDeck(t, host);
     t.PlayedCount = 0;
+    t.LaidCards = {};
+    t.Shown = {};
     DealHands(t, host);
     t.SuitPickOpen = true;
     t.ComputerToMove = false;
@@ -78,8 +85,9 @@ void DealNewGame(Table& t, const Options& options, Host& host)
     t.ComputerDrawDue = 0;
     host.SetOptionsItemEnabled(false);
     t.GameInProgress = true;
+    t.Level = options.Level;
     if (!options.OptHumanFirst)
-        computerOpens(t, host);
+        computerOpens(t, host, opening);
     PaceComputer(t, host);
 }
 

@@ -23,8 +23,17 @@ void ShuffleDeck(Table& t, Host& host);
 // The human gets ring entries 0..4, the computer 5..9; the stock is the rest.
 void DealHands(Table& t, Host& host);
 
-// "Joc Nou": a fresh deal, at any time, also in the middle of a game. When
-// the computer opens, it names the suit it holds most of and is to move.
-void DealNewGame(Table& t, const Options& options, Host& host);
+// How the computer names the suit it opens with, from the dealt table.
+using OpeningSuitChoice = int16_t (*)(const Table& t, Host& host);
+
+// The classic computer's opening suit: the suit it holds most of (BestSuit).
+int16_t MostHeldSuit(const Table& t, Host& host);
+
+// "Joc Nou": a fresh deal, at any time, also in the middle of a game, played
+// at the options' level. When the computer opens, it names its suit by
+// `opening` (the computer's own, computer/computer_turn.h, in the game) and
+// is to move.
+void DealNewGame(Table& t, const Options& options, Host& host,
+                 OpeningSuitChoice opening = MostHeldSuit);
 
 } // namespace kolvar

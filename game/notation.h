@@ -1,9 +1,8 @@
 // A table written as one line of text, and read back.
 //
-// A card is its rank and suit letter: 7 8 9 T J Q K A and d s h c, so "Td"
-// is the ten of diamonds and "Jc" the jack of clubs; a code outside the deck
-// is written as "rank.suit" in numbers, e.g. "0.0". A line is a list of
-// key=value fields separated by spaces, in any order:
+// Cards are written as card_text.h writes them ("Td" the ten of diamonds,
+// "Jc" the jack of clubs). A line is a list of key=value fields separated by
+// spaces, in any order:
 //
 //   human=7d,Ks       the human hand, in order (empty: "human=")
 //   computer=Jc,Ad    the computer hand, in order
@@ -18,16 +17,24 @@
 //   suit=h            CurrentSuit
 //   raised=h|none     the suit button raised: the suit named (default none)
 //   played=N          PlayedCount
+//   laid=9d,Kd        LaidCards, the cards laid this game, in any order; by
+//                     default the laid part of the stock (its last `played`
+//                     cards)
+//   shown-human=7d,8d/3;Jc/1   what each side's moves showed of its hand
+//   shown-computer=...         (Table::Shown): notes, oldest first, each
+//                     the cards it lacks and among how many of its cards
 //   due=H/C           HumanDrawDue / ComputerDrawDue
 //   turn=human|computer   whether ComputerToMove is set
 //   pick=yes|no       SuitPickOpen
 //   tick=N            LastMoveTick
 //   game=on|off       whether a game is in progress
+//   level=clasic|expert   the computer's level in this game
 //
 // FormatTable writes every field in the ring form, so a printed table reads
 // back to the same state; the table geometry is not part of the line.
 #pragma once
 
+#include "game/card_text.h"
 #include "game/table.h"
 
 #include <string>
@@ -35,7 +42,6 @@
 
 namespace kolvar {
 
-std::string FormatCard(Face f);
 std::string FormatTable(const Table& t);
 
 // Overwrites every field of `into`. On a malformed

@@ -1,6 +1,7 @@
 // Drawing from and laying back into the deck ring.
 #include "game/ring.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace kolvar {
@@ -13,6 +14,12 @@ void AdvanceRingPos(int16_t& pos)
 int StockCount(const Table& t)
 {
     return kDeckSize - t.HumanCount - t.ComputerCount;
+}
+
+int LaidStockCount(const Table& t)
+{
+    // Laid cards are written one after another just behind DiscardPos.
+    return std::clamp<int>(t.PlayedCount, 0, std::min(StockCount(t), kDeckSize));
 }
 
 bool TakeFromStock(Table& t, Side side)

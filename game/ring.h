@@ -16,6 +16,17 @@ void AdvanceRingPos(int16_t& pos);
 // been laid, the last of them is the top card of the pile.
 int StockCount(const Table& t);
 
+// How many of the stock's cards, counted from its end, were laid in this
+// game: the laid cards come round last, in the order they were laid, and
+// the cards before them are the deal's, which nobody has seen.
+int LaidStockCount(const Table& t);
+
+// The stock's card `k` in draw order (0: the next card taken).
+inline const Card& StockCard(const Table& t, int k)
+{
+    return t.Deck[(t.DrawPos + k) % kDeckSize];
+}
+
 // Takes the card at DrawPos into the next free entry of the side's hand; in
 // the human's hand it is drawn at the slot of that index. A hand holds at
 // most 21 cards and an empty stock gives nothing: then nothing moves and the

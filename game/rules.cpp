@@ -3,18 +3,11 @@
 
 namespace kolvar {
 
-bool FollowsSuitOrRank(const Table& t, Face f)
+CardSet AdmittedCards(const Table& t, Side side)
 {
-    if (f.Rank == kSeven || f.Suit == t.CurrentSuit)
-        return true;
-    return t.PlayedCount > 0 && f.Rank == t.TopRank;
-}
-
-bool MayLay(const Table& t, Side side, Face f)
-{
-    if (PenaltyPending(DrawDue(t, side)) && f.Rank != kJack)
-        return false;
-    return FollowsSuitOrRank(t, f);
+    const CardSet sameRank = t.PlayedCount > 0 ? CardSet::ofRank(t.TopRank) : CardSet();
+    const CardSet following = CardSet::ofRank(kSeven) | CardSet::ofSuit(t.CurrentSuit) | sameRank;
+    return PenaltyPending(DrawDue(t, side)) ? following & CardSet::ofRank(kJack) : following;
 }
 
 void ApplyLayPenalty(int16_t rank, int16_t& layerDue, int16_t& opponentDue)

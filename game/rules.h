@@ -2,14 +2,11 @@
 // lay or a take does to the draw counters.
 #pragma once
 
+#include "game/card_set.h"
 #include "game/side.h"
 #include "game/table.h"
 
 namespace kolvar {
-
-// A card may be laid when it is a seven, follows CurrentSuit, or matches the
-// top card's rank; the rank match does not count for the first card of a game.
-bool FollowsSuitOrRank(const Table& t, Face f);
 
 // A jack penalty stands: only a jack may be laid, or the cards taken.
 inline bool PenaltyPending(int16_t due)
@@ -17,9 +14,17 @@ inline bool PenaltyPending(int16_t due)
     return due > 1;
 }
 
-// Whether the side may lay this card now: while a jack penalty stands
-// against it only a jack, and any card only if it follows suit or rank.
-bool MayLay(const Table& t, Side side, Face f);
+// The cards the side may lay now, held or not: a seven, a card of
+// CurrentSuit, or one of the top card's rank (the rank match does not count
+// for the first card of a game); and while a jack penalty stands against the
+// side, only a jack among them.
+CardSet AdmittedCards(const Table& t, Side side);
+
+// Whether the side may lay this card now.
+inline bool MayLay(const Table& t, Side side, Face f)
+{
+    return AdmittedCards(t, side).has(f);
+}
 
 // A lay other than an ace gives the opponent 1 card to take, or, for a jack,
 // the layer's own counter + 2; the layer's counter becomes 0. An ace changes

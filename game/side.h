@@ -36,4 +36,9 @@ inline auto& DrawDue(AnyTable auto& t, Side s)
     return s == Side::Human ? t.HumanDrawDue : t.ComputerDrawDue;
 }
 
+inline auto& ShownBy(AnyTable auto& t, Side s)
+{
+    return t.Shown[s == Side::Human ? 0 : 1];
+}
+
 } // namespace kolvar

@@ -8,6 +8,9 @@
 #pragma once
 
 #include "game/card.h"
+#include "game/card_set.h"
+#include "game/computer_level.h"
+#include "game/hand_notes.h"
 
 #include <array>
 #include <cstdint>
@@ -51,8 +54,18 @@ struct Table {
     int16_t HumanDrawDue = 0;
     int16_t ComputerDrawDue = 0;
 
+    // Every card laid in this game, as both players saw it laid. The ring
+    // shows where the recent ones lie; one that it no longer shows, and that
+    // a player does not hold, is in his opponent's hand.
+    CardSet LaidCards;
+    // What each side's moves have shown of its hand (human, computer).
+    std::array<HandNotes, 2> Shown{};
+
     // Tick count of the move that last handed the computer the turn.
     int32_t LastMoveTick = 0;
+
+    // How the computer plays this game: the options' level at its deal.
+    ComputerLevel Level = ComputerLevel::Clasic;
 
     // Between a deal and the end of its game. Before the first deal and after
     // a game has ended, the table takes no clicks and the computer no turn.

@@ -6,6 +6,7 @@
 #include "human/table_click.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kolvar {
 namespace {
@@ -34,18 +35,31 @@ void KeepInHand(HandSelection& selection, const Table& t)
         static_cast<int16_t>(std::clamp<int>(selection.index, 0, std::max(t.HumanCount - 1, 0)));
 }
 
+void ShowHint(HandSelection& selection, const std::optional<Play>& hint)
+{
+    if (!hint)
+        return;
+    selection.shown = true;
+    selection.onStock = hint->isTake();
+    if (!hint->isTake())
+        selection.index = hint->index;
+}
+
 void MouseDownOnTable(Table& t, const TableGeometry& g, Host& host, HandSelection& selection, int x,
                       int y)
 {
     selection.shown = false;
+    selection.onStock = false;
     ClickTable(t, g, host, x, y);
     KeepInHand(selection, t);
 }
 
-void NewDeal(Table& t, const Options& options, Host& host, HandSelection& selection)
+void NewDeal(Table& t, const Options& options, Host& host, HandSelection& selection,
+             OpeningSuitChoice opening)
 {
     selection.index = 0;
-    DealNewGame(t, options, host);
+    selection.onStock = false;
+    DealNewGame(t, options, host, opening);
     KeepInHand(selection, t);
 }
 
@@ -60,9 +74,12 @@ void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key,
     }
     KeepInHand(selection, t);
     selection.shown = true; // the outline appears with the first play key
+    const bool onStock = std::exchange(selection.onStock, false);
     switch (key) {
     case TableKey::Lay:
-        if (t.HumanCount > 0)
+        if (onStock)
+            ClickStock(t, host);
+        else if (t.HumanCount > 0)
             ClickHandCard(t, host, selection.index);
         break;
     case TableKey::Take:

@@ -3,14 +3,25 @@
 
 #include "ui/table_colour.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace kolvar {
 namespace {
 
 const QColor kWindowColour(192, 192, 255);
 const QColor kBoxColour = QColor::fromRgb(kTableRgb); // the table's own
+
+// Each control stands on an orange panel at least this large, with this
+// much light blue between them and around the window's edge.
+const QSize kPanelSize(105, 25);
+constexpr int kMargin = 24;
+constexpr int kSpacing = 15;
 
 // Fills a widget's background with `colour`. A check box, like every button,
 // fills its background from the Button role, and styles draw its tick's frame
@@ -26,14 +37,15 @@ void paint(QWidget* w, QColor colour)
     w->setAutoFillBackground(true);
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, int y, bool ticked)
+template <typename Button>
+Button* button(QWidget* parent, const char* name, const char* caption, bool on)
 {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setGeometry(24, y, 105, 25);
-    box->setChecked(ticked);
-    paint(box, kBoxColour);
-    return box;
+    auto* b = new Button(caption, parent);
+    b->setObjectName(name);
+    b->setMinimumSize(kPanelSize);
+    b->setChecked(on);
+    paint(b, kBoxColour);
+    return b;
 }
 
 } // namespace
@@ -43,11 +55,34 @@ Form2::Form2(Options& options, QWidget* parent) : QWidget(parent, Qt::Window), o
     setObjectName("Form2");
     setWindowTitle("Optiuni");
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(260, 128);
     paint(this, kWindowColour);
-    Check1 = checkBox(this, "Check1", "Sunete", 24, options_.OptSound);
-    Check2 = checkBox(this, "Check2", "Primul", 64, options_.OptHumanFirst);
+    Check1 = button<QCheckBox>(this, "Check1", "Sunete", options_.OptSound);
+    Check2 = button<QCheckBox>(this, "Check2", "Primul", options_.OptHumanFirst);
+    const bool expert = options_.Level == ComputerLevel::Expert;
+    Label1 = new QLabel("Calculator:", this);
+    Label1->setObjectName("Label1");
+    Option1 = button<QRadioButton>(this, "Option1", "Clasic", !expert);
+    Option2 = button<QRadioButton>(this, "Option2", "Expert", expert);
+    Label1->setBuddy(Option1); // the screen reader names the pair by the caption
+    auto* level = new QButtonGroup(this);
+    level->addButton(Option1);
+    level->addButton(Option2);
+
+    auto* levelRow = new QHBoxLayout;
+    levelRow->setSpacing(kSpacing);
+    levelRow->addWidget(Option1);
+    levelRow->addWidget(Option2);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    column->setSpacing(kSpacing);
+    column->addWidget(Check1, 0, Qt::AlignLeft);
+    column->addWidget(Check2, 0, Qt::AlignLeft);
+    column->addWidget(Label1);
+    column->addLayout(levelRow);
+    column->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(Check1, Check2);
+    setTabOrder(Check2, Option1);
+    setTabOrder(Option1, Option2);
     Check1->setFocus();
 }
 
@@ -55,6 +90,7 @@ void Form2::Form_Unload()
 {
     options_.OptHumanFirst = Check2->checkState() == Qt::Checked;
     options_.OptSound = Check1->checkState() == Qt::Checked;
+    options_.Level = Option2->isChecked() ? ComputerLevel::Expert : ComputerLevel::Clasic;
 }
 
 void Form2::closeEvent(QCloseEvent* event)

@@ -1,6 +1,8 @@
 // The options window: two check boxes, "Sunete" (sound) and "Primul" (the
-// human opens). It opens showing the options in force, and closing it
-// writes both options from the boxes; there is no other button.
+// human opens), and below them the computer's level, "Calculator:" with the
+// radio buttons "Clasic" and "Expert". It opens showing the options in force,
+// and closing it writes them all; there is no other button. A layout places
+// the controls, so the window grows to whatever its texts need.
 #pragma once
 
 #include "game/options.h"
@@ -8,6 +10,8 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
+class QRadioButton;
 
 namespace kolvar {
 
@@ -16,11 +20,14 @@ class Form2 : public QWidget {
 public:
     Form2(Options& options, QWidget* parent);
 
-    QCheckBox* Check1 = nullptr; // "Sunete"
-    QCheckBox* Check2 = nullptr; // "Primul"
+    QCheckBox* Check1 = nullptr;     // "Sunete"
+    QCheckBox* Check2 = nullptr;     // "Primul"
+    QLabel* Label1 = nullptr;        // "Calculator:"
+    QRadioButton* Option1 = nullptr; // "Clasic"
+    QRadioButton* Option2 = nullptr; // "Expert"
 
-    // Writes OptHumanFirst from Check2, then OptSound from Check1; only a
-    // ticked box counts as on.
+    // Writes OptHumanFirst from Check2, then OptSound from Check1 (only a
+    // ticked box counts as on), then the level from the radio buttons.
     void Form_Unload();
 
 protected:

@@ -87,26 +87,37 @@ void CardRenderer::DrawDiscardCard(PilePlace place, int16_t rank, int16_t suit)
         copyCard(face_, g.PrevCardX, g.PrevCardY);
 }
 
-// The selected card's outline: a ring three table pixels wide around the
-// strip of it that shows. Its right side lies inside the strip, so that it
-// never covers the corner of the card to its right; the others lie outside
-// the card, on the table or on the edge of the card to its left.
+// The outline of the keys' selection: a ring three table pixels wide around
+// the strip of the selected card that shows. Its right side lies inside the
+// strip, so that it never covers the corner of the card to its right; the
+// others lie outside the card, on the table or on the edge of the card to
+// its left. On the stock, where a hint to take puts it, the ring lies all
+// round the stock.
 void CardRenderer::drawSelection()
 {
-    const int selected = view_.selectedCard();
-    if (selected < 0)
-        return;
     constexpr int kRing = 3;
-    const TableRect strip = HandStrip(view_.geometry, view_.table.HumanCount, selected);
-    const bool last = selected == view_.table.HumanCount - 1;
-    const int left = strip.x - kRing, top = strip.y - kRing;
-    const int right = strip.x + strip.width + (last ? kRing : 0);
-    const int bottom = strip.y + strip.height + kRing;
+    const int selected = view_.selectedCard();
+    if (view_.stockSelected()) {
+        const TableRect stock = StockRect(view_.geometry);
+        drawRing(stock.x - kRing, stock.y - kRing, stock.x + stock.width + kRing,
+                 stock.y + stock.height + kRing, kRing);
+    } else if (selected >= 0) {
+        const TableRect strip = HandStrip(view_.geometry, view_.table.HumanCount, selected);
+        const bool last = selected == view_.table.HumanCount - 1;
+        drawRing(strip.x - kRing, strip.y - kRing, strip.x + strip.width + (last ? kRing : 0),
+                 strip.y + strip.height + kRing, kRing);
+    }
+}
+
+// A ring `width` table pixels wide just inside the rectangle from (left,
+// top) to (right, bottom), in the outline's colour.
+void CardRenderer::drawRing(int left, int top, int right, int bottom, int width)
+{
     const TableScale& scale = view_.scale;
     auto device = [&](int x, int y) { return QPoint(scale.toDevice(x), scale.toDevice(y)); };
     const QPoint outer0 = device(left, top), outer1 = device(right, bottom);
-    const QPoint inner0 = device(left + kRing, top + kRing);
-    const QPoint inner1 = device(right - kRing, bottom - kRing);
+    const QPoint inner0 = device(left + width, top + width);
+    const QPoint inner1 = device(right - width, bottom - width);
     QImage& image = surface_.image();
     const QRgb colour = kSelectionOutline.rgb();
     auto fill = [&](int x0, int y0, int x1, int y1) {

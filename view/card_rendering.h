@@ -64,6 +64,7 @@ private:
     void drawTable();
     void copyCard(const QImage& card, int x, int y);
     void drawSelection();
+    void drawRing(int left, int top, int right, int bottom, int width);
 
     const TableView& view_;
     PictureBox& surface_;

@@ -3,6 +3,7 @@
 #include "view/form1.h"
 
 #include "computer/computer_turn.h"
+#include "computer/hint.h"
 #include "game/invariants.h"
 #include "game/layout.h"
 #include "game/new_game.h"
@@ -222,7 +223,7 @@ void Form1::JocNou_Click()
     // The first game's cues find the sound server ready; the window came up
     // without waiting for it.
     cuePlayer_.prepare();
-    NewDeal(table_, options_, *this, selection_);
+    NewDeal(table_, options_, *this, selection_, ComputerOpeningSuit);
     eventHandled();
 }
 
@@ -270,10 +271,11 @@ void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 // The table redrawn if the outline it shows in a game is not the selection's.
 void Form1::showOutline()
 {
-    if (table_.GameInProgress && outlineDrawn_ != view_.selectedCard())
+    if (table_.GameInProgress && outlineDrawn_ != view_.outlined())
         RedrawTable();
 }
 
+// A play key acts on the table; H shows the expert's hint with the outline.
 void Form1::keyPressEvent(QKeyEvent* event)
 {
     const std::optional<PlayKey> play = PlayKeyFor(*event);
@@ -281,7 +283,10 @@ void Form1::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    PressTableKey(table_, *this, selection_, play->key, play->suit);
+    if (play->key == TableKey::Hint)
+        ShowHint(selection_, ExpertHint(table_, *this));
+    else
+        PressTableKey(table_, *this, selection_, play->key, play->suit);
     eventHandled();
 }
 
@@ -383,7 +388,7 @@ void Form1::RedrawTable()
 {
     ++redraws_;
     KeepInHand(selection_, table_);
-    outlineDrawn_ = view_.selectedCard();
+    outlineDrawn_ = view_.outlined();
     showsCards_ = true;
     showSuitButtons();
     motion_.show(table_);

@@ -115,7 +115,7 @@ private:
     bool checking_ = false;              // KOLVAR_CHECK=1: the state checker after every event
     QSize laidOutFor_;                   // the client area the table was last laid out for
     bool showsCards_ = false;            // the last drawing was a redraw, not a clear
-    int outlineDrawn_ = -1;              // the card the last redraw outlined, or -1
+    int outlineDrawn_ = -1;              // where the last redraw drew the outline (outlined())
     int redraws_ = 0;
     TableSurface* surface_ = nullptr;
     std::unique_ptr<CardRenderer> renderer_;

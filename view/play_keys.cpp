@@ -25,6 +25,8 @@ std::optional<PlayKey> PlayKeyFor(const QKeyEvent& event)
     case Qt::Key_Down:
     case Qt::Key_T:
         return PlayKey{TableKey::Take};
+    case Qt::Key_H:
+        return PlayKey{TableKey::Hint};
     case Qt::Key_1:
     case Qt::Key_2:
     case Qt::Key_3:

@@ -1,7 +1,8 @@
 // The keyboard's play keys and the table keys they press: Left, Right, Home
 // and End move the selection along the hand; Enter or Space lays the
 // selected card; Down or T takes from the stock; 1, 2, 3 and 4 press the
-// suit buttons in their order on screen (diamonds, spades, hearts, clubs).
+// suit buttons in their order on screen (diamonds, spades, hearts, clubs);
+// H asks for a hint.
 #pragma once
 
 #include "human/table_keys.h"

@@ -29,7 +29,7 @@ struct Announced {
     std::array<QString, kParts> parts;
     std::array<QString, kHandCapacity> cards;
     int cardCount = 0;
-    int selected = -1;
+    int outlined = -1; // TableView::outlined()
 };
 
 class TableAccessible;
@@ -118,10 +118,13 @@ public:
         const int widget = QAccessibleWidget::indexOfChild(child);
         return own >= 0 ? own : widget >= 0 ? widget + kParts : -1;
     }
+    // The card the keys' outline is on, or the stock a hint put it on.
     QAccessibleInterface* focusChild() const override
     {
-        const int selected = selectedCard();
-        return selected >= 0 ? cards_[selected] : nullptr;
+        const int outlined = view_.outlined();
+        if (outlined == kHandCapacity)
+            return part(Part::Stock);
+        return outlined >= 0 ? cards_[outlined] : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
@@ -255,6 +258,9 @@ QAccessible::State PartAccessible::state() const
         s.selectable = true;
         s.focusable = true;
         s.selected = s.focused = index_ == table_.selectedCard();
+    } else if (part_ == Part::Stock) {
+        s.focusable = true;
+        s.focused = table_.view().stockSelected();
     }
     return s;
 }
@@ -333,7 +339,8 @@ void AnnounceTableChanges(TableSurface& surface)
         last.parts[i] = name;
     }
     const int count = surface.view().table.HumanCount;
-    bool selectedChanged = table->selectedCard() != last.selected;
+    const int outlined = surface.view().outlined();
+    bool selectedChanged = outlined != last.outlined;
     for (int i = 0; i < std::max(count, last.cardCount); ++i) {
         const QString name = i < count ? table->card(i)->text(QAccessible::Name) : QString();
         if (i >= last.cardCount)
@@ -346,9 +353,9 @@ void AnnounceTableChanges(TableSurface& surface)
         last.cards[i] = name;
     }
     last.cardCount = count;
-    last.selected = table->selectedCard();
-    if (selectedChanged && last.selected >= 0)
-        raise(table->card(last.selected), QAccessible::Focus);
+    last.outlined = outlined;
+    if (selectedChanged && table->focusChild())
+        raise(table->focusChild(), QAccessible::Focus);
 }
 
 void AnnounceTableMoved(TableSurface& surface)

@@ -22,10 +22,19 @@ struct TableView {
     // The card the keys act on, while its outline is shown; else -1.
     int selectedCard() const
     {
-        return selection.shown && table.GameInProgress && selection.index < table.HumanCount
+        return selection.shown && table.GameInProgress && !selection.onStock &&
+                       selection.index < table.HumanCount
                    ? selection.index
                    : -1;
     }
+    // Whether the outline is on the stock, where a hint to take put it.
+    bool stockSelected() const
+    {
+        return selection.shown && table.GameInProgress && selection.onStock;
+    }
+    // Where the outline is: a card of the hand, kHandCapacity for the stock,
+    // or -1 for nowhere.
+    int outlined() const { return stockSelected() ? kHandCapacity : selectedCard(); }
 };
 
 } // namespace kolvar

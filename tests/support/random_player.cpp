@@ -17,9 +17,10 @@ constexpr int kStepLimit = 4 * kMoveLimit;
 
 } // namespace
 
-RandomPlayer::RandomPlayer(uint64_t seed) : rng_(seed)
+RandomPlayer::RandomPlayer(uint64_t seed, ComputerLevel level) : rng_(seed)
 {
     session_.host().randomSource = [this] { return rng_.unit(); };
+    session_.options().Level = level;
 }
 
 void RandomPlayer::playGame(GameTally& tally)

@@ -32,7 +32,8 @@ inline constexpr int kMoveLimit = 2000;
 
 class RandomPlayer {
 public:
-    explicit RandomPlayer(uint64_t seed);
+    // Against the computer at `level`.
+    explicit RandomPlayer(uint64_t seed, ComputerLevel level = ComputerLevel::Clasic);
 
     // Deals a new game and plays it to its end, adding to `tally`.
     void playGame(GameTally& tally);

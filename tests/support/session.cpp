@@ -93,7 +93,7 @@ void Session::pressKey(TableKey key, int suit)
 
 void Session::newGame()
 {
-    NewDeal(t_, options_, host_, selection_);
+    NewDeal(t_, options_, host_, selection_, ComputerOpeningSuit);
 }
 
 void Session::toggleHumanFirst()
