@@ -6,9 +6,15 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 SOAK_BUILD ?= build-soak
+STRENGTH_BUILD ?= build-strength
 COVERAGE_BUILD ?= build-cov
 SEED       ?= 1
 MOVES      ?= 100000000
+EXPERT     ?= 0
+GAMES      ?= 10000
+PLAYER     ?= expert
+COMPUTER   ?= clasic
+STRENGTH_JOBS ?= $(JOBS)
 DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 SECONDS    ?= 60
@@ -21,8 +27,8 @@ JOBS       ?= $(shell nproc)
 WERROR ?=
 WERROR_FLAG = $(if $(WERROR),-DKOLVAR_WERROR=$(WERROR))
 
-.PHONY: run test deps configure build test-asan package assets bench soak fuzz fuzz-run fuzz-coverage \
-  monkey format clean
+.PHONY: run test deps configure build test-asan package assets bench soak strength fuzz fuzz-run \
+  fuzz-coverage monkey format clean
 
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kolvar
@@ -82,11 +88,23 @@ bench: deps
 	@bench/startup $(BENCH_BUILD)/kolvar --helpers $(BENCH_BUILD)
 
 # The long soak: MOVES moves of the rules from SEED, every event checked;
-# prints moves per second and the tally. Not part of `make test` (minutes).
+# prints moves per second and the tally. EXPERT=E plays about one game in E
+# against the expert computer. Not part of `make test` (minutes).
 soak: deps
 	@cmake -S . -B $(SOAK_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DKOLVAR_CORE_ONLY=ON --log-level=WARNING
 	@cmake --build $(SOAK_BUILD) -j $(JOBS) --target kolvar_soak
-	@$(SOAK_BUILD)/kolvar_soak --seed $(SEED) --moves $(MOVES)
+	@$(SOAK_BUILD)/kolvar_soak --seed $(SEED) --moves $(MOVES) --expert $(EXPERT)
+
+# The computer's strength: GAMES seeded games from SEED, the opener
+# alternating, PLAYER in the player's seat (clasic, random, policy, expert,
+# handseer, omniscient, with settings: bench/strength/players.h) against the
+# computer at level COMPUTER (clasic, expert); each side's wins with their
+# 95 % interval and the expert's time per decision. A benchmark, not a test.
+strength: deps
+	@cmake -S . -B $(STRENGTH_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DKOLVAR_CORE_ONLY=ON --log-level=WARNING
+	@cmake --build $(STRENGTH_BUILD) -j $(JOBS) --target kolvar_strength
+	@$(STRENGTH_BUILD)/kolvar_strength --games $(GAMES) --seed $(SEED) --player $(PLAYER) \
+	  --computer $(COMPUTER) --jobs $(STRENGTH_JOBS)
 
 # The monkey: the sanitizers' build of the game on a desktop of its own, sent
 # SECONDS of seeded random input through X (SEED when given, else a seed from
@@ -123,4 +141,5 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD) $(SOAK_BUILD) $(COVERAGE_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD) $(SOAK_BUILD) $(COVERAGE_BUILD) \
+	  $(STRENGTH_BUILD)

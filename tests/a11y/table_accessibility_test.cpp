@@ -191,6 +191,22 @@ TEST_F(AccessibleTable, PlayKeysReachTheGameAndAMouseClickHidesTheSelection)
     EXPECT_EQ(table()->focusChild(), nullptr);
 }
 
+// H puts the outline where the expert would play, and the screen reader
+// hears it there: on the stock when nothing may be laid, else on the card.
+TEST_F(AccessibleTable, TheHintIsHeardWhereTheOutlineGoes)
+{
+    play("human=8c,9s computer=8d,Qd top=Kh prev=Qh raised=h");
+    key(Qt::Key_H);
+    EXPECT_EQ(table()->focusChild(), part(4));
+    EXPECT_TRUE(part(4)->state().focused);
+    EXPECT_TRUE(Heard::has(QAccessible::Focus, name(part(4))));
+
+    play("human=9h,Ah computer=8c,8s,Qd top=Kh prev=Qh raised=h");
+    key(Qt::Key_H);
+    EXPECT_EQ(table()->focusChild(), part(0)->child(1));
+    EXPECT_TRUE(Heard::has(QAccessible::Focus, "as de inima rosie"));
+}
+
 } // namespace
 } // namespace kolvar::testing
 

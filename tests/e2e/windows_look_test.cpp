@@ -95,20 +95,54 @@ struct WindowsOnScreen : GameTest {
     return ::testing::AssertionSuccess();
 }
 
+// The orange panels whose bottom edge is the lowest orange row of the
+// window, left to right: the computer's level, its two radio buttons.
+std::vector<QRect> bottomPanels(const QImage& shot)
+{
+    int bottom = shot.height() - 1;
+    while (bottom > 0 && CountPixels(shot, QRect(0, bottom, shot.width(), 1), Is(kOrange)) == 0)
+        --bottom;
+    std::vector<QRect> panels;
+    for (int x = 0; x < shot.width(); ++x) {
+        if (!Is(kOrange)(shot.pixel(x, bottom)) ||
+            (x > 0 && Is(kOrange)(shot.pixel(x - 1, bottom))))
+            continue;
+        int right = x, top = bottom;
+        while (right + 1 < shot.width() && Is(kOrange)(shot.pixel(right + 1, bottom)))
+            ++right;
+        while (top > 0 && Is(kOrange)(shot.pixel(right, top - 1)))
+            --top;
+        panels.push_back(QRect(QPoint(x, top), QPoint(right, bottom)));
+    }
+    return panels;
+}
+
+// The two boxes where they have always stood; below them the caption of the
+// computer's level and its two radio buttons, orange like the boxes; the
+// light blue margin all round.
 ::testing::AssertionResult optionsLook(const QImage& shot)
 {
     const QRect boxes[2] = {{24, 24, 105, 25}, {24, 64, 105, 25}};
-    if (shot.size() != QSize(260, 128))
-        return ::testing::AssertionFailure() << "the window is not 260 x 128";
-    for (auto r : {EveryPixel(shot, QRegion(shot.rect()) - boxes[0] - boxes[1], Is(kLightBlue),
-                              "the window's light blue"),
-                   orangeBox(shot, boxes[0]), orangeBox(shot, boxes[1])})
+    const std::vector<QRect> radios = bottomPanels(shot);
+    if (radios.size() != 2 || radios[0].top() <= boxes[1].bottom() + 20)
+        return ::testing::AssertionFailure() << radios.size() << " radio buttons below the boxes";
+    const QRect caption(QPoint(24, boxes[1].bottom() + 1),
+                        QPoint(shot.width() - 25, radios[0].top() - 1));
+    QRegion blue = QRegion(shot.rect()) - boxes[0] - boxes[1] - radios[0] - radios[1] - caption;
+    for (auto r : {EveryPixel(shot, blue, Is(kLightBlue), "the window's light blue"),
+                   EveryPixel(shot, caption, IsPanelOrInk(kLightBlue), "the caption on light blue"),
+                   orangeBox(shot, boxes[0]), orangeBox(shot, boxes[1]), orangeBox(shot, radios[0]),
+                   orangeBox(shot, radios[1])})
         if (!r)
             return r;
+    if (CountPixels(shot, caption, IsDark) < 40)
+        return ::testing::AssertionFailure() << "no caption above the radio buttons";
+    if (shot.height() - 1 - radios[0].bottom() != 24 || shot.width() - 1 - radios[1].right() < 24)
+        return ::testing::AssertionFailure() << "no margin below or right of the radio buttons";
     return ::testing::AssertionSuccess();
 }
 
-TEST_F(WindowsOnScreen, TheOptionsWindowShowsBothBoxesInTheTablesOrangeOnLightBlue)
+TEST_F(WindowsOnScreen, TheOptionsWindowShowsItsButtonsInTheTablesOrangeOnLightBlue)
 {
     display->key("F3");
     const QString id = window("^Optiuni$");

@@ -12,7 +12,8 @@
 
 namespace kolvar::testing {
 
-SoakPlayer::SoakPlayer(uint64_t seed) : seed_(seed), rng_(seed)
+SoakPlayer::SoakPlayer(uint64_t seed, int expertEvery)
+    : seed_(seed), expertEvery_(expertEvery), rng_(seed)
 {
     s_.host().randomSource = [this] { return rng_.unit(); };
     // A message box runs its own event loop, and the timer ticks in it.
@@ -75,7 +76,11 @@ void SoakPlayer::act(Act a)
     case Act::NewGame:
         if (s_.table().GameInProgress)
             ++tally_.abandoned;
+        else if (expertEvery_ > 0)
+            s_.options().Level =
+                roll(expertEvery_) == 0 ? ComputerLevel::Expert : ComputerLevel::Clasic;
         s_.newGame();
+        tally_.expertGames += s_.table().Level == ComputerLevel::Expert;
         ++tally_.games;
         movesAtDeal_ = tally_.moves;
         laysSinceDeal_ = 0;

@@ -25,8 +25,9 @@ struct SoakTally {
     long long moves = 0; // lays and takes, by either side
     long long humanWins = 0;
     long long computerWins = 0;
-    long long abandoned = 0;  // dealt again before the game ended
-    long long cardsDrawn = 0; // taken from the stock, by either side
+    long long abandoned = 0;   // dealt again before the game ended
+    long long cardsDrawn = 0;  // taken from the stock, by either side
+    long long expertGames = 0; // dealt with the computer at the expert level
 };
 
 // A game still going after this many moves is dealt again: with both hands
@@ -35,7 +36,10 @@ inline constexpr int kSoakMoveLimit = 2000;
 
 class SoakPlayer {
 public:
-    explicit SoakPlayer(uint64_t seed);
+    // With `expertEvery` > 0, about one game in that many is dealt with the
+    // computer at the expert level, chosen between games as the options
+    // window chooses it.
+    explicit SoakPlayer(uint64_t seed, int expertEvery = 0);
 
     // Plays one event and checks it. Empty while everything holds;
     // otherwise the event, what broke and the table in one line.
@@ -71,6 +75,7 @@ private:
     std::string check(const Table& before) const;
 
     uint64_t seed_;
+    int expertEvery_;
     SplitMix rng_;
     Session s_;
     SoakTally tally_;

@@ -292,5 +292,33 @@ TEST_F(TheOutline, ShowsWithAKeyAndHidesWithAClickEachInOneRedraw)
     EXPECT_EQ(w.probe().redraws, redraws + 1);
 }
 
+// H shows the expert's hint with the keys' outline and moves nothing: on the
+// ace that keeps the turn for the last card, exactly as the keys outline that
+// card; on the stock when nothing may be laid, where Enter then takes.
+TEST_F(TheOutline, HShowsTheHintOnItsCardOrOnTheStockAndEnterMakesIt)
+{
+    const std::string_view aceFirst = "human=9h,Ah computer=8c,8s,Qd top=Kh prev=Qh raised=h";
+    play(aceFirst);
+    const std::string before = FormatTable(w.probe().table);
+    QTest::keyClick(&w, Qt::Key_H);
+    const QImage hinted = Drawn(w.probe().surface);
+    EXPECT_EQ(FormatTable(w.probe().table), before);
+    play(aceFirst);
+    QTest::keyClick(&w, Qt::Key_End);
+    EXPECT_EQ(hinted, Drawn(w.probe().surface));
+
+    play("human=8c,9s computer=8d,Qd top=Kh prev=Qh raised=h");
+    QTest::keyClick(&w, Qt::Key_H);
+    const TableRect stock = StockRect(w.probe().geometry);
+    const QRect around(stock.x - 3, stock.y - 3, stock.width + 6, stock.height + 6);
+    const double s = w.probe().scale.s();
+    const QRect aroundOnDevice(OnDevice(around.topLeft(), s), OnDevice(around.bottomRight(), s));
+    const QImage shot = Drawn(w.probe().surface);
+    EXPECT_GT(CountPixels(shot, aroundOnDevice, Is(kSelectionOutline)), 0);
+    EXPECT_EQ(CountPixels(shot, QRegion(shot.rect()) - aroundOnDevice, Is(kSelectionOutline)), 0);
+    QTest::keyClick(&w, Qt::Key_Return);
+    EXPECT_EQ(w.probe().table.HumanCount, 3);
+}
+
 } // namespace
 } // namespace kolvar::testing

@@ -9,6 +9,7 @@
 #include "window_test.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -67,6 +68,44 @@ TEST_F(Menus, OptionsAreLockedFromTheDealToTheEndOfTheGame)
     QTest::keyClick(&w, Qt::Key_F3);
     ASSERT_NE(w.probe().optionsWindow, nullptr);
     EXPECT_TRUE(w.probe().optionsWindow->isVisible());
+}
+
+// The computer's level chosen in the options window plays from the next deal
+// on. On this table the expert lays its ace, which keeps the turn, and then
+// its last card; the classic ladder follows suit with the nine first.
+TEST_F(Menus, TheLevelChosenInTheOptionsPlaysFromTheNextDeal)
+{
+    const std::string line = "human=Kd,Qd,8c,9c,Tc computer=9h,Ah top=Kh prev=Qh raised=h "
+                             "turn=computer";
+    auto playAtTheDealtLevel = [&] {
+        const bool expert = w.probe().table.Level == ComputerLevel::Expert;
+        play(line + (expert ? " level=expert" : ""));
+    };
+    const QString loss = "Kolvar Americana: Imi pare rau!. Ati pierdut, mai studiati!";
+
+    QTest::keyClick(&w, Qt::Key_F2);
+    playAtTheDealtLevel();
+    computerMoves();
+    EXPECT_EQ(FormatCard(w.probe().table.topCard()), "9h");
+    EXPECT_FALSE(w.probe().table.ComputerToMove);
+    EXPECT_TRUE(messages.isEmpty());
+
+    winTheGame();
+    messages.clear();
+    QTest::keyClick(&w, Qt::Key_F3);
+    Form2* options = w.probe().optionsWindow;
+    ASSERT_NE(options, nullptr);
+    QApplication::setActiveWindow(options);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right}) // Primul, Clasic, Expert
+        QTest::keyClick(QApplication::focusWidget(), key);
+    options->close();
+
+    QTest::keyClick(&w, Qt::Key_F2);
+    playAtTheDealtLevel();
+    computerMoves();
+    EXPECT_EQ(FormatCard(w.probe().table.topCard()), "Ah");
+    computerMoves();
+    EXPECT_EQ(messages, QStringList{loss});
 }
 
 TEST_F(Menus, TheRulesWindowOpensOnceAndIsBroughtToTheFrontAfterwards)

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -31,24 +33,27 @@ QImage opened(Form2& form)
     return Drawn(form);
 }
 
-// The square in which the style draws a box's tick, in the window's pixels.
-QRect tickSquare(const QCheckBox* box)
+// The square in which the style draws a box's tick or a radio button's dot,
+// in the window's pixels.
+QRect tickSquare(const QAbstractButton* box)
 {
     QStyleOptionButton option;
     option.initFrom(box);
+    const bool radio = qobject_cast<const QRadioButton*>(box) != nullptr;
     return box->style()
-        ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+        ->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
+                         &option, box)
         .translated(box->pos());
 }
 
-bool tickShown(const QImage& shot, const QCheckBox* box)
+bool tickShown(const QImage& shot, const QAbstractButton* box)
 {
     return CountPixels(shot, tickSquare(box).adjusted(2, 2, -2, -2), IsDark) >= 5;
 }
 
 // A box drawn orange over its whole rectangle, apart from the tick's square
 // and the caption, which is there.
-::testing::AssertionResult orangeBox(const QImage& shot, const QCheckBox* box, QRect place)
+::testing::AssertionResult orangeBox(const QImage& shot, const QAbstractButton* box, QRect place)
 {
     const QRegion panel = QRegion(place) - tickSquare(box);
     for (auto result : {EveryPixel(shot, Edges(place) & panel, Is(kOrange), "orange"),
@@ -62,17 +67,28 @@ bool tickShown(const QImage& shot, const QCheckBox* box)
     return ::testing::AssertionSuccess();
 }
 
-TEST(OptionsWindow, BothBoxesAreTheTablesOrangeOnTheLightBlueWindow)
+// The two boxes where they have always stood, the computer's level below
+// them: its caption on the window, its two radio buttons orange like the
+// boxes, the window grown round them with the same light blue margin.
+TEST(OptionsWindow, EveryButtonIsTheTablesOrangeOnTheLightBlueWindow)
 {
     Options options;
     Form2 form(options, nullptr);
     const QImage shot = opened(form);
     EXPECT_EQ(form.windowTitle(), "Optiuni");
-    ASSERT_EQ(shot.size(), QSize(260, 128));
-    const QRegion around = QRegion(shot.rect()) - kBoxPlaces[0] - kBoxPlaces[1];
-    EXPECT_TRUE(EveryPixel(shot, around, Is(kLightBlue), "the window's light blue"));
+    const QRect radios[2] = {form.Option1->geometry(), form.Option2->geometry()};
+    const QRect caption = form.Label1->geometry();
+    QRegion around = QRegion(shot.rect()) - kBoxPlaces[0] - kBoxPlaces[1] - radios[0] - radios[1];
+    EXPECT_TRUE(EveryPixel(shot, around - caption, Is(kLightBlue), "the window's light blue"));
     EXPECT_TRUE(orangeBox(shot, form.Check1, kBoxPlaces[0]));
     EXPECT_TRUE(orangeBox(shot, form.Check2, kBoxPlaces[1]));
+    EXPECT_TRUE(orangeBox(shot, form.Option1, radios[0]));
+    EXPECT_TRUE(orangeBox(shot, form.Option2, radios[1]));
+    EXPECT_GT(CountPixels(shot, caption, IsDark), 40) << "the caption's ink";
+    EXPECT_GT(caption.top(), kBoxPlaces[1].bottom());
+    EXPECT_GT(radios[0].top(), caption.bottom());
+    EXPECT_EQ(shot.width() - 24, std::max(radios[1].right(), kBoxPlaces[0].right()) + 1);
+    EXPECT_EQ(shot.height() - 24, radios[0].bottom() + 1);
 }
 
 // Whichever style the desktop gives the game, and also when it changes while
@@ -99,18 +115,23 @@ TEST(OptionsWindow, OpensWithTheTicksOfTheOptionsInForceSoClosingItUntouchedChan
 {
     for (bool sound : {true, false})
         for (bool humanFirst : {true, false}) {
-            Options options{humanFirst, sound};
+            const bool expert = sound != humanFirst;
+            const ComputerLevel level = expert ? ComputerLevel::Expert : ComputerLevel::Clasic;
+            Options options{humanFirst, sound, level};
             Form2 form(options, nullptr);
             const QImage shot = opened(form);
             EXPECT_EQ(tickShown(shot, form.Check1), sound);
             EXPECT_EQ(tickShown(shot, form.Check2), humanFirst);
+            EXPECT_EQ(tickShown(shot, form.Option1), !expert);
+            EXPECT_EQ(tickShown(shot, form.Option2), expert);
             form.close();
             EXPECT_EQ(options.OptSound, sound);
             EXPECT_EQ(options.OptHumanFirst, humanFirst);
+            EXPECT_EQ(options.Level, level);
         }
 }
 
-TEST(OptionsWindow, TheKeysReachSuneteFirstThenPrimul)
+TEST(OptionsWindow, TheKeysReachSuneteFirstThenPrimulThenTheLevel)
 {
     Options options{false, false};
     Form2 form(options, nullptr);
@@ -123,6 +144,13 @@ TEST(OptionsWindow, TheKeysReachSuneteFirstThenPrimul)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(tickShown(Drawn(form), form.Check2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // onto "Clasic"
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    const QImage level = Drawn(form);
+    EXPECT_TRUE(tickShown(level, form.Option2));
+    EXPECT_FALSE(tickShown(level, form.Option1));
+    form.close();
+    EXPECT_EQ(options.Level, ComputerLevel::Expert);
 }
 
 TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
