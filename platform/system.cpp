@@ -67,6 +67,23 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     passOn(type, context, text);
 }
 
+// After start-up Qt's messages pass on as Qt writes them, except that one just
+// like the message before it is not said again: when the Wayland compositor
+// goes away, both of Qt's threads that read from it may say so at once,
+// before the program ends.
+void sayOnce(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    static std::mutex lock;
+    static QtMsgType lastType = QtDebugMsg;
+    static QString last;
+    const std::lock_guard guard(lock);
+    if (type != QtFatalMsg && type == lastType && text == last)
+        return;
+    lastType = type;
+    last = text;
+    passOn(type, context, text);
+}
+
 } // namespace
 
 int32_t GetTickCount()
@@ -105,7 +122,7 @@ void ReleaseStartupMessages()
 {
     if (!passOn)
         return;
-    qInstallMessageHandler(passOn);
+    qInstallMessageHandler(sayOnce);
     std::vector<HeldMessage> messages;
     {
         const std::lock_guard lock(heldLock);

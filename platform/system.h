@@ -23,7 +23,8 @@ bool HasDisplay();
 // on as Qt wrote them. When the display named does not answer (a DISPLAY left
 // over from another session, an X server not started yet), Qt would print
 // three lines, blame its own installation and abort; instead the player is
-// told in one line and the program ends with status 1.
+// told in one line and the program ends with status 1. From then on a
+// message just like the one before it is not repeated.
 void HoldStartupMessages();
 void ReleaseStartupMessages();
 
