@@ -17,7 +17,7 @@ namespace kolvar {
 // before the computer's move (docs/performance.md). The playouts lay a card
 // at random `anyCardChance` of the time (playout_policy.h).
 struct SearchSettings {
-    int moves = 160000;
+    int moves = 200000;
     double anyCardChance = 0.1;
 };
 
