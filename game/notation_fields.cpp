@@ -33,50 +33,22 @@ std::optional<std::string> NotationFields::take(std::string_view key)
 
 bool NotationFields::cards(std::string_view key, std::vector<Face>& out)
 {
-    auto v = take(key);
-    if (!v)
-        return true;
-    auto parsed = ParseCards(*v);
-    if (!parsed)
-        return fail("bad cards in " + std::string(key) + "=" + *v);
-    out = std::move(*parsed);
-    return true;
+    return read(key, out, ParseCards, "cards");
 }
 
 bool NotationFields::cardSet(std::string_view key, CardSet& out)
 {
-    auto v = take(key);
-    if (!v)
-        return true;
-    auto parsed = ParseCardSet(*v);
-    if (!parsed)
-        return fail("bad cards in " + std::string(key) + "=" + *v);
-    out = *parsed;
-    return true;
+    return read(key, out, ParseCardSet, "cards");
 }
 
 bool NotationFields::notes(std::string_view key, HandNotes& out)
 {
-    auto v = take(key);
-    if (!v)
-        return true;
-    auto parsed = ParseHandNotes(*v);
-    if (!parsed)
-        return fail("bad notes in " + std::string(key) + "=" + *v + ", e.g. 7d,8d/3;Jc/1");
-    out = *parsed;
-    return true;
+    return read(key, out, ParseHandNotes, "notes (e.g. 7d,8d/3;Jc/1)");
 }
 
 bool NotationFields::suit(std::string_view key, int16_t& out)
 {
-    auto v = take(key);
-    if (!v)
-        return true;
-    auto parsed = ParseSuit(*v);
-    if (!parsed)
-        return fail("bad " + std::string(key) + "=" + *v);
-    out = *parsed;
-    return true;
+    return read(key, out, ParseSuit, "suit");
 }
 
 bool NotationFields::flag(std::string_view key, std::string_view yes, std::string_view no,

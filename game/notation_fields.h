@@ -40,21 +40,31 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    // Reads the field with `parse` (value -> optional result) into `out`.
+    template <typename Out, typename Parse>
+    bool read(std::string_view key, Out& out, Parse parse, std::string_view what);
+
     std::map<std::string, std::string, std::less<>> fields_;
     std::string error_;
 };
 
-template <typename Field>
-bool NotationFields::number(std::string_view key, Field& out)
+template <typename Out, typename Parse>
+bool NotationFields::read(std::string_view key, Out& out, Parse parse, std::string_view what)
 {
     auto v = take(key);
     if (!v)
         return true;
-    auto n = ParseNumber(*v);
-    if (!n)
-        return fail("bad number in " + std::string(key) + "=" + *v);
-    out = static_cast<Field>(*n);
+    auto parsed = parse(*v);
+    if (!parsed)
+        return fail("bad " + std::string(what) + " in " + std::string(key) + "=" + *v);
+    out = static_cast<Out>(*parsed);
     return true;
+}
+
+template <typename Field>
+bool NotationFields::number(std::string_view key, Field& out)
+{
+    return read(key, out, ParseNumber, "number");
 }
 
 } // namespace kolvar

@@ -6,6 +6,7 @@
 #include "test_client.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace kolvar::testing {
 
@@ -19,13 +20,8 @@ inline Table TableFrom(std::string_view line)
 
 inline std::string HandText(const std::array<Card, kHandCapacity>& hand, int count)
 {
-    std::string out;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            out += ',';
-        out += FormatCard(hand[i]);
-    }
-    return out;
+    const std::vector<Face> faces(hand.begin(), hand.begin() + count);
+    return FormatCards(faces.data(), count);
 }
 inline std::string HumanHandText(const Table& t)
 {
