@@ -5,6 +5,7 @@
 #include "ui/form3.h"
 #include "ui/rules_text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -151,6 +152,23 @@ TEST(OptionsWindow, TheKeysReachSuneteFirstThenPrimulThenTheLevel)
     EXPECT_FALSE(tickShown(level, form.Option1));
     form.close();
     EXPECT_EQ(options.Level, ComputerLevel::Expert);
+}
+
+// A screen reader hears the level's buttons by their captions, as radio
+// buttons labelled by "Calculator:".
+TEST(OptionsWindow, TheLevelIsNamedToTheScreenReader)
+{
+    Options options;
+    Form2 form(options, nullptr);
+    QAccessibleInterface* expert = QAccessible::queryAccessibleInterface(form.Option2);
+    ASSERT_NE(expert, nullptr);
+    EXPECT_EQ(expert->role(), QAccessible::RadioButton);
+    EXPECT_EQ(expert->text(QAccessible::Name), "Expert");
+    QAccessibleInterface* clasic = QAccessible::queryAccessibleInterface(form.Option1);
+    QStringList labels;
+    for (const auto& [iface, relation] : clasic->relations(QAccessible::Label))
+        labels << iface->text(QAccessible::Name);
+    EXPECT_EQ(labels, QStringList{"Calculator:"});
 }
 
 TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
