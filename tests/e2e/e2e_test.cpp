@@ -178,6 +178,19 @@ TEST_F(EndToEnd, AWholeGameCanBePlayedWithKeysAlone)
     EXPECT_EQ(text(look().hand), text(after.hand));
 }
 
+// The player who asks for a hint (H) before every move and makes it (Enter:
+// the card the outline went to, or the take when it went to the stock)
+// plays a whole game to its end.
+TEST_F(EndToEnd, AWholeGameCanBePlayedByHintsAlone)
+{
+    const auto hinted = [&] {
+        display->key("h");
+        display->key("Return");
+    };
+    playWholeGame({[&](int suit) { display->key(QString::number(suit + 1)); },
+                   [&](int) { hinted(); }, hinted});
+}
+
 // --- The menus -------------------------------------------------------------
 
 TEST_F(EndToEnd, F1OpensTheRulesAndF3TheOptionsButOnlyBetweenGames)
