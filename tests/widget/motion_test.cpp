@@ -158,8 +158,11 @@ TEST_F(Motion, TheDealIsAtRestWithin800MsAndAResizeOrANewDealMidFlightLeaveAWhol
     ComputerMoves(w);
     clock.step(kFlightMs / 2);
     onBoth([](Form1& f) { f.resize(900, 650); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.probe().surface.width() == 900; }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return still.probe().surface.width() == 900; }));
+    // Both at 900 pixels, with the art drawn afresh for that size.
+    for (Form1* f : {&w, &still})
+        ASSERT_TRUE(QTest::qWaitFor([f] {
+            return f->probe().surface.width() == 900 && f->probe().renderer.artIsCrisp();
+        }));
     EXPECT_EQ(frame(), mirrored());
 
     w.JocNou_Click();
