@@ -128,7 +128,8 @@ void TableMotion::step(int elapsedMs)
         const bool landing = elapsedMs >= flight.startMs + kFlightMs;
         if (landing)
             now.reset(); // drawn at rest from here on
-        if (rect(now) != rect(shown_[i]) || landing)
+        // A turning card changes its squeeze and side where it stands still.
+        if (now != shown_[i])
             emit moved(rect(now) | rect(shown_[i]));
         shown_[i] = now;
         if (!landing)

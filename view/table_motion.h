@@ -35,6 +35,8 @@ struct FlyingCard {
     QRect rect;
     double width = 1;
     bool faceUp = true;
+
+    bool operator==(const FlyingCard&) const = default;
 };
 
 class TableMotion : public QObject {

@@ -6,10 +6,16 @@
 // stands; and the desktop's "reduce animations" or KOLVAR_ANIMATION=off
 // shows every change in one frame.
 #include "drawn.h"
+#include "fake_host.h"
 #include "fake_portal.h"
+#include "game/moves.h"
+#include "game/new_game.h"
+#include "game/side.h"
 #include "moving_tables.h"
 #include "pictures.h"
 #include "stepped_clock.h"
+#include "table_text.h"
+#include "view/card_flights.h"
 #include "view/motion_timing.h"
 #include "window_test.h"
 
@@ -17,6 +23,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <functional>
 
 namespace kolvar::testing {
 namespace {
@@ -39,6 +46,51 @@ double foundAlong(const QImage& frame, const QImage& picture, QPoint from, QPoin
             return double(k) / steps;
     }
     return -1;
+}
+
+// The flights told from two tables alone: a lay flies from its slot to the
+// pile, a take and the deal come from the stock card by card, and a table set
+// whole shows at once. Landing every flight leaves the table after the move.
+TEST(CardFlights, ALayATakeAndTheDealFlyAndATableSetWholeShowsAtOnce)
+{
+    FakeHost host;
+    auto landed = [](Motion m, const Table& after) {
+        for (const Flight& f : m.flights)
+            Land(f, m.under, after);
+        return SameCardsShown(m.under, after);
+    };
+    Table before = TableFrom(kHumanToLay), after = before;
+    LayCard(after, host, Side::Human, 1, SuitRule::LaidCardSuit); // the nine of diamonds
+    const Motion lay = MotionBetween(before, after);
+    ASSERT_EQ(lay.flights.size(), 1u);
+    EXPECT_EQ(lay.flights[0].face, (Face{kNine, kDiamonds}));
+    EXPECT_EQ(lay.flights[0].from.slot, 1);
+    EXPECT_EQ(lay.flights[0].to.kind, CardPlace::Pile);
+    EXPECT_EQ(lay.under.topCard(), before.topCard()); // the pile waits for it
+    EXPECT_TRUE(landed(lay, after));
+
+    before = after = TableFrom(kComputerOwesFive);
+    TakeCards(after, host, Side::Computer);
+    const Motion take = MotionBetween(before, after);
+    ASSERT_EQ(take.flights.size(), 5u);
+    EXPECT_EQ(take.under.ComputerCount, 2);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(take.flights[i].to.slot, 2 + i);
+        EXPECT_EQ(take.flights[i].look, FlightFace::Down);
+        EXPECT_EQ(take.flights[i].startMs, i * kTakeStaggerMs);
+    }
+    EXPECT_TRUE(landed(take, after));
+
+    DealNewGame(after, Options{}, host);
+    const Motion deal = MotionBetween(Table{}, after);
+    ASSERT_EQ(deal.flights.size(), 10u);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(deal.flights[i].to.kind, i % 2 ? CardPlace::ComputerSlot : CardPlace::HumanSlot);
+    EXPECT_EQ(deal.flights.back().startMs, 9 * kDealStaggerMs);
+    EXPECT_TRUE(landed(deal, after));
+
+    EXPECT_TRUE(MotionBetween(TableFrom(kHumanToLay), after).flights.empty());
+    EXPECT_FALSE(SameCardsShown(TableFrom(kHumanToLay), after));
 }
 
 struct Motion : WindowTest {
@@ -160,9 +212,8 @@ TEST_F(Motion, TheDealIsAtRestWithin800MsAndAResizeOrANewDealMidFlightLeaveAWhol
     onBoth([](Form1& f) { f.resize(900, 650); });
     // Both at 900 pixels, with the art drawn afresh for that size.
     for (Form1* f : {&w, &still})
-        ASSERT_TRUE(QTest::qWaitFor([f] {
-            return f->probe().surface.width() == 900 && f->probe().renderer.artIsCrisp();
-        }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [f] { return f->probe().surface.width() == 900 && f->probe().renderer.artIsCrisp(); }));
     EXPECT_EQ(frame(), mirrored());
 
     w.JocNou_Click();
@@ -172,17 +223,67 @@ TEST_F(Motion, TheDealIsAtRestWithin800MsAndAResizeOrANewDealMidFlightLeaveAWhol
     EXPECT_EQ(frame(), mirrored());
 }
 
-// The regions of the table that one frame repaints.
+// The regions of the table that its frames repaint, its suit buttons' among
+// them; and the table as the screen composes it from those repaints alone.
 struct Repaints : QObject {
-    explicit Repaints(QWidget& table) { table.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
+    explicit Repaints(QWidget& table) : table(table), composed(Drawn(table))
     {
-        if (event->type() == QEvent::Paint)
-            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        table.installEventFilter(this);
+        for (QWidget* child : table.findChildren<QWidget*>())
+            child->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !grabbing) {
+            const QPoint at = static_cast<QWidget*>(watched)->mapTo(&table, QPoint());
+            regions.push_back(static_cast<QPaintEvent*>(event)->region().translated(at));
+        }
         return false;
     }
+    // The table painted whole now; the composed frame takes from it only
+    // what was repainted since the last call.
+    QImage whole()
+    {
+        grabbing = true;
+        const QImage now = Drawn(table);
+        grabbing = false;
+        QPainter p(&composed);
+        for (const QRegion& r : regions) {
+            p.setClipRegion(r);
+            p.drawImage(0, 0, now);
+        }
+        regions.clear();
+        return now;
+    }
+    QWidget& table;
+    QImage composed;
+    bool grabbing = false;
     std::vector<QRegion> regions;
 };
+
+// Each frame of the deal, a lay of either side and a take of five, as the
+// screen shows it after only the repaints that frame asked for, is the frame
+// painted whole: nothing of a flying or turning card is left behind.
+TEST_F(Motion, EveryFrameComposedFromItsRepaintsIsTheFramePaintedWhole)
+{
+    auto everyFrame = [this](const char* move, const std::function<void()>& make) {
+        Repaints screen(w.probe().surface);
+        make();
+        for (int t = 16; t <= kAllAtRest; t += 16) {
+            clock.step(16);
+            const QImage whole = screen.whole();
+            ASSERT_EQ(screen.composed, whole) << move << ", " << t << " ms after";
+        }
+    };
+    everyFrame("the deal", [this] { w.JocNou_Click(); });
+    play(kHumanToLay);
+    everyFrame("the human's lay", [this] { clickCard(1); });
+    everyFrame("the computer's lay", [this] { computerMoves(); });
+    ASSERT_EQ(w.probe().table.ComputerCount, 2);
+    play(kComputerOwesFive);
+    everyFrame("the computer's take of five", [this] { computerMoves(); });
+    ASSERT_EQ(w.probe().table.ComputerCount, 7);
+}
 
 TEST_F(Motion, AFrameOfMotionRepaintsOnlyWhatTheFlyingCardLeavesAndEnters)
 {

@@ -26,7 +26,8 @@ public:
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
         now_ += ms;
-        advance();
+        if (isRunning()) // advanced while stopped, Qt's clock loses its count
+            advance();
         QCoreApplication::processEvents();
     }
 
