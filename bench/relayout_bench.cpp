@@ -70,7 +70,7 @@ void BM_CrispArt(benchmark::State& state)
             state.SkipWithError("the art was made for the new scale at once");
         state.ResumeTiming();
         scene.window.probe().renderer.makeCrispArt();
-        scene.window.probe().renderer.RedrawTable();
+        scene.window.probe().renderer.drawWhole();
         scene.window.probe().surface.repaint();
     }
 }

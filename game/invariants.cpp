@@ -8,6 +8,8 @@
 #include "game/ring.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace kolvar {
 namespace {
@@ -107,6 +109,16 @@ std::string CheckInvariants(const Table& t)
         if (auto e = check(t); !e.empty())
             return e;
     return {};
+}
+
+void StopOnBrokenRule(const Table& t)
+{
+    const std::string broken = CheckInvariants(t);
+    if (broken.empty())
+        return;
+    std::fprintf(stderr, "kolvar: the table broke a rule: %s\n  %s\n", broken.c_str(),
+                 FormatTable(t).c_str());
+    std::abort();
 }
 
 } // namespace kolvar

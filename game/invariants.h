@@ -12,4 +12,9 @@ namespace kolvar {
 // An empty result means the table is sound; otherwise it says what is wrong.
 std::string CheckInvariants(const Table& t);
 
+// A broken rule stops the program at once, saying on standard error which
+// rule and on which table, so that a long unattended run finds the first
+// fault.
+void StopOnBrokenRule(const Table& t);
+
 } // namespace kolvar

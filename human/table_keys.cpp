@@ -29,10 +29,14 @@ int16_t movedSelection(int16_t index, TableKey key, int16_t count)
 
 } // namespace
 
+int16_t SelectedInHand(const HandSelection& selection, const Table& t)
+{
+    return static_cast<int16_t>(std::clamp<int>(selection.index, 0, std::max(t.HumanCount - 1, 0)));
+}
+
 void KeepInHand(HandSelection& selection, const Table& t)
 {
-    selection.index =
-        static_cast<int16_t>(std::clamp<int>(selection.index, 0, std::max(t.HumanCount - 1, 0)));
+    selection.index = SelectedInHand(selection, t);
 }
 
 void ShowHint(HandSelection& selection, const std::optional<Play>& hint)

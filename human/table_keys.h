@@ -52,9 +52,11 @@ void PressTableKey(Table& t, Host& host, HandSelection& selection, TableKey key,
 // take; no hint leaves it as it is. It moves nothing.
 void ShowHint(HandSelection& selection, const std::optional<Play>& hint);
 
-// Keeps the selection on a card of the hand as the hand changes: after a lay,
-// the card that slid into its place (or the new last card); after a take,
-// the same card.
+// The selection's card as the hand now stands: after a lay, the card that
+// slid into its place (or the new last card); after a take, the same card.
+int16_t SelectedInHand(const HandSelection& selection, const Table& t);
+
+// Keeps the selection on that card once the hand has changed.
 void KeepInHand(HandSelection& selection, const Table& t);
 
 // A mouse-down on the table pixel (x, y): the mouse plays, so the outline

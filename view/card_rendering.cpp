@@ -131,7 +131,7 @@ void CardRenderer::drawRing(int left, int top, int right, int bottom, int width)
 }
 
 // Every card drawn at rest, in order, as far as it lies inside the clip.
-void CardRenderer::drawTable()
+void CardRenderer::drawCards()
 {
     const Table& t = view_.drawn;
     for (int i = 0; i < t.HumanCount; ++i) {
@@ -149,10 +149,10 @@ void CardRenderer::drawTable()
     copyCard(art_->back(), g.StockX, g.StockY);
 }
 
-void CardRenderer::RedrawTable()
+void CardRenderer::drawWhole()
 {
     surface_.Clear();
-    drawTable();
+    drawCards();
     surface_.Refresh();
 }
 
@@ -160,7 +160,7 @@ void CardRenderer::redrawArea(const QRect& area)
 {
     clip_ = area & surface_.image().rect();
     fillPixels(surface_.image(), *clip_, surface_.background().rgb());
-    drawTable();
+    drawCards();
     clip_.reset();
 }
 

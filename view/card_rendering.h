@@ -41,8 +41,9 @@ public:
     // `surface` is the table's drawing surface, its image in device pixels.
     CardRenderer(const TableView& view, PictureBox& surface);
 
-    void RedrawTable();
-    // Draws the device pixels of `area` again, as RedrawTable draws them.
+    // The whole table drawn afresh into the surface's image, and shown.
+    void drawWhole();
+    // Draws the device pixels of `area` again, as drawWhole draws them.
     void redrawArea(const QRect& area);
     // Paints a card in flight with `p`, which paints device pixels with the
     // table image's first pixel at `origin`.
@@ -61,7 +62,7 @@ private:
     void DrawHumanCard(int16_t slot, int16_t rank, int16_t suit);
     enum class PilePlace { Top, Under };
     void DrawDiscardCard(PilePlace place, int16_t rank, int16_t suit);
-    void drawTable();
+    void drawCards();
     void copyCard(const QImage& card, int x, int y);
     void drawSelection();
     void drawRing(int left, int top, int right, int bottom, int width);

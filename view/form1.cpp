@@ -1,19 +1,14 @@
-// The main window: its controls, the layout of the table for its client
-// area, and its event handlers, each a single call into the rules.
+// The main window: its menus and the wiring of its table, and its event
+// handlers, each a single call into the rules.
 #include "view/form1.h"
 
 #include "computer/computer_turn.h"
 #include "computer/hint.h"
 #include "game/invariants.h"
-#include "game/layout.h"
 #include "game/new_game.h"
-#include "game/notation.h"
 #include "game/suit_buttons.h"
 #include "game/timing.h"
-#include "human/table_click.h"
-#include "platform/desktop_motion.h"
 #include "platform/message_box.h"
-#include "platform/picture_box.h"
 #include "platform/system.h"
 #include "platform/wave_player.h"
 #include "ui/about.h"
@@ -28,9 +23,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace kolvar {
 namespace {
@@ -53,19 +45,15 @@ QIcon WindowIcon()
 } // namespace
 
 Form1::Form1(const LaunchSettings& settings, QWidget* parent)
-    : QMainWindow(parent), cuePlayer_(options_), zoomOverride_(settings.zoom),
-      motionOverride_(settings.motion), checking_(settings.checking)
+    : QMainWindow(parent), settings_(settings), cuePlayer_(options_),
+      presenter_(this, table_, selection_, settings)
 {
     setWindowTitle("Have fun!!");
     buildMenus();
     Timer1.setInterval(kTimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    crispArt_.setSingleShot(true);
-    crispArt_.setInterval(kCrispArtDelayMs);
-    connect(&crispArt_, &QTimer::timeout, this, &Form1::makeCrispArt);
-    motion_.setOn(motionOverride_.value_or(true));
     InstallTableAccessibility();
-    buildTable();
+    wireTable();
     Form_Load();
 }
 
@@ -99,107 +87,23 @@ void Form1::buildMenus()
     addAction(fullScreen);
 }
 
-// The table widget, its suit buttons and the drawing; laid out once the
-// window knows its size.
-void Form1::buildTable()
+// The table widget takes the window's client area, its clicks and its suit
+// buttons' clicks going to the handlers.
+void Form1::wireTable()
 {
-    surface_ = new TableSurface(this, view_);
-    setCentralWidget(surface_);
-    connect(surface_, &PictureBox::mouseDown, this,
+    TableSurface& surface = presenter_.surface();
+    setCentralWidget(&surface);
+    connect(&surface, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pixel) {
-                Form_MouseDown(button, shift, scale_.toTable(pixel.x()), scale_.toTable(pixel.y()));
+                const QPoint at = presenter_.toTable(pixel);
+                Form_MouseDown(button, shift, at.x(), at.y());
             });
-    connect(surface_, &TableSurface::areaChanged, this, &Form1::fitTable);
-    surface_->setFocus();
-    surface_->installEventFilter(this);
     void (Form1::*clicks[kSuitCount])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
                                            &Form1::Picture6_Click, &Form1::Picture7_Click};
     for (int s = 0; s < kSuitCount; ++s)
-        connect(&surface_->suitButton(s), &PictureButton::clicked, this, clicks[s]);
-    renderer_ = std::make_unique<CardRenderer>(view_, *surface_);
-    surface_->setOverlay([this](QPainter& p, QPoint origin, const QRect&) {
-        for (const FlyingCard& card : motion_.flyingCards())
-            renderer_->paintFlyingCard(p, origin, card);
-    });
-    connect(&motion_, &TableMotion::moved, surface_, &PictureBox::refreshArea);
-    connect(&motion_, &TableMotion::landed, this, [this](const QRect& area) {
-        renderer_->redrawArea(area);
-        surface_->refreshArea(area);
-    });
-}
-
-// The table fitted to the client area it has (table_zoom.h). A game in
-// progress goes on as it was: only where things are drawn changes.
-void Form1::fitTable()
-{
-    const QSize client = surface_->size();
-    const TableFit fit = FitTable(client, surface_->devicePixelRatioF(), zoomOverride_);
-    if (fit.scale == scale_ && client == laidOutFor_)
-        return;
-    const bool newScale = laidOutFor_.isEmpty() || !(fit.scale == scale_);
-    scale_ = fit.scale;
-    laidOutFor_ = client;
-    geometry_ = fit.geometry;
-    surface_->resizeImage(client, scale_.ratio);
-    standSuitButtons(fit.table, newScale);
-    motion_.settle(); // the cards in flight come to rest in the new layout
-    if (!renderer_->artIsCrisp()) {
-        if (showsCards_)
-            crispArt_.start(); // a run of resizes may follow
-        else
-            renderer_->makeCrispArt();
-    }
-    showTable();
-    AnnounceTableMoved(*surface_);
-}
-
-// The buttons stand where the rules place them on the table, z times as far
-// from the corner, their faces drawn at the drawing scale in a frame of two
-// rings, each a table pixel at the zoom wide.
-void Form1::standSuitButtons(QSize table, bool newScale)
-{
-    const SuitButtonPlacement place =
-        PlaceSuitButtons(table.width(), table.height(), kSuitButtonWidth, kSuitButtonHeight);
-    const int ring = std::max(1, scale_.toLogical(1));
-    for (int s = 0; s < kSuitCount; ++s) {
-        PictureButton& button = surface_->suitButton(s);
-        if (newScale) {
-            QImage face = SuitButtonFace(s, scale_.s());
-            face.setDevicePixelRatio(scale_.ratio);
-            button.setPicture(face);
-            button.setBorderWidth(kSuitButtonRings * ring);
-        }
-        button.move(scale_.toLogical(place.left), scale_.toLogical(place.top[s]));
-    }
-}
-
-// The table as it was last shown, drawn again: the cards, or the bare table
-// before the first deal.
-void Form1::showTable()
-{
-    if (showsCards_)
-        renderer_->RedrawTable();
-    else
-        surface_->Clear();
-    surface_->Refresh();
-}
-
-void Form1::makeCrispArt()
-{
-    renderer_->makeCrispArt();
-    showTable();
-}
-
-// Unless KOLVAR_ANIMATION says otherwise, the cards move as the desktop
-// allows, from the moment it says so.
-void Form1::followDesktopMotion()
-{
-    auto* desktop = new DesktopMotion(this);
-    connect(desktop, &DesktopMotion::reducedChanged, this, [this](bool reduced) {
-        motion_.setOn(!reduced);
-        showTable();
-    });
-    desktop->watch();
+        connect(&surface.suitButton(s), &PictureButton::clicked, this, clicks[s]);
+    surface.setFocus();
+    surface.installEventFilter(this);
 }
 
 void Form1::toggleFullScreen()
@@ -214,7 +118,7 @@ void Form1::Form_Load()
     random_.Randomize();
     setGeometry(screen()->availableGeometry());
     layout()->activate();
-    fitTable();
+    presenter_.fit();
     kolvar::PrepareTable(table_, options_, *this);
 }
 
@@ -260,19 +164,12 @@ void Form1::Despre_Click()
     ShowAbout(this);
 }
 
-// The mouse plays: the keys' outline hides. A move redraws the table
-// without it; a click that moves nothing redraws it once, for the outline.
+// The mouse plays: the keys' outline hides, with the table redrawn by the
+// move or, if nothing moved, for the outline alone.
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
-    MouseDownOnTable(table_, geometry_, *this, selection_, x, y);
+    MouseDownOnTable(table_, presenter_.geometry(), *this, selection_, x, y);
     eventHandled();
-}
-
-// The table redrawn if the outline it shows in a game is not the selection's.
-void Form1::showOutline()
-{
-    if (table_.GameInProgress && outlineDrawn_ != view_.outlined())
-        RedrawTable();
 }
 
 // A play key acts on the table; H shows the expert's hint with the outline.
@@ -290,26 +187,6 @@ void Form1::keyPressEvent(QKeyEvent* event)
     eventHandled();
 }
 
-void Form1::Picture4_Click()
-{
-    pressSuitButton(kDiamonds);
-}
-
-void Form1::Picture5_Click()
-{
-    pressSuitButton(kSpades);
-}
-
-void Form1::Picture6_Click()
-{
-    pressSuitButton(kHearts);
-}
-
-void Form1::Picture7_Click()
-{
-    pressSuitButton(kClubs);
-}
-
 void Form1::pressSuitButton(int16_t suit)
 {
     ClickSuitButton(table_, *this, suit);
@@ -322,38 +199,16 @@ void Form1::Timer1_Timer()
     eventHandled();
 }
 
-// The suit buttons show the suit the table names: the one raised, the
-// others flat.
-void Form1::showSuitButtons()
-{
-    for (int s = 0; s < kSuitCount; ++s) {
-        PictureButton& button = surface_->suitButton(s);
-        const int look = table_.RaisedSuit == s ? 1 : 0;
-        if (button.Appearance() == look)
-            continue;
-        button.SetAppearance(look);
-        AnnounceSuitLook(button);
-    }
-}
-
 // After every event that may change the table (a move, a suit named, a
 // key, a deal, the end of a game) the outline and the suit buttons show it;
-// and with KOLVAR_CHECK=1
-// the state checker runs, outside any move still running: a broken rule
-// stops the game at once, saying which rule and on which table, so that a
-// long unattended run finds the first fault.
+// and with KOLVAR_CHECK=1 the state checker runs, outside any move still
+// running.
 void Form1::eventHandled()
 {
-    showOutline();
-    showSuitButtons();
-    if (!checking_ || moves_.held())
-        return;
-    const std::string broken = CheckInvariants(table_);
-    if (broken.empty())
-        return;
-    std::fprintf(stderr, "kolvar: the table broke a rule: %s\n  %s\n", broken.c_str(),
-                 FormatTable(table_).c_str());
-    std::abort();
+    presenter_.showOutline();
+    presenter_.showSuitButtons();
+    if (settings_.checking && !moves_.held())
+        StopOnBrokenRule(table_);
 }
 
 // Closing the table ends the game program, its other windows with it.
@@ -372,43 +227,22 @@ void Form1::closeEvent(QCloseEvent* event)
 // through its image format plugins).
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == surface_ && event->type() == QEvent::Paint) {
-        surface_->removeEventFilter(this);
+    if (watched == &presenter_.surface() && event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
             setWindowIcon(WindowIcon());
-            renderer_->art().back();
-            if (!motionOverride_)
-                followDesktopMotion();
+            presenter_.finishAfterFirstFrame();
         });
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::RedrawTable()
-{
-    ++redraws_;
-    KeepInHand(selection_, table_);
-    outlineDrawn_ = view_.outlined();
-    showsCards_ = true;
-    showSuitButtons();
-    motion_.show(table_);
-    renderer_->RedrawTable();
-    AnnounceTableChanges(*surface_);
-}
-
-void Form1::ClearTable()
-{
-    showsCards_ = false;
-    outlineDrawn_ = -1;
-    motion_.clear();
-    surface_->Clear();
-    surface_->Refresh();
-}
-
 Form1Probe Form1::probe()
 {
-    return {table_, options_,   geometry_, selection_, scale_,         *surface_, *renderer_,
-            Timer1, cuePlayer_, form2_,    form3_,     motion_.isOn(), redraws_,  presentMessage_};
+    const TablePresenter& p = presenter_;
+    return {table_,      options_,        p.geometry(), selection_,     p.scale(),
+            p.surface(), p.renderer(),    Timer1,       cuePlayer_,     form2_,
+            form3_,      p.showsMotion(), p.redraws(),  presentMessage_};
 }
 
 PictureButton& Form1Probe::suitButton(int suit) const
@@ -418,7 +252,7 @@ PictureButton& Form1Probe::suitButton(int suit) const
 
 void Form1::ShowMessage(std::string_view message, std::string_view title)
 {
-    showOutline(); // the table behind the box as it stands
+    presenter_.showOutline(); // the table behind the box as it stands
 
     if (presentMessage_)
         presentMessage_(text(message), text(title));
@@ -429,16 +263,6 @@ void Form1::ShowMessage(std::string_view message, std::string_view title)
 void Form1::PlaySoundCue(std::string_view file)
 {
     cuePlayer_.PlaySoundCue(file);
-}
-
-int32_t Form1::TickCount()
-{
-    return GetTickCount();
-}
-
-double Form1::NextRandom()
-{
-    return random_.next();
 }
 
 void Form1::SetTimerEnabled(bool on)

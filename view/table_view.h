@@ -19,12 +19,13 @@ struct TableView {
     const HandSelection& selection;
     const TableScale& scale;
 
-    // The card the keys act on, while its outline is shown; else -1.
+    // The card the keys act on, while its outline is shown; else -1. A move
+    // drawn before the keys have kept the selection in the hand shows it
+    // where they will keep it.
     int selectedCard() const
     {
-        return selection.shown && table.GameInProgress && !selection.onStock &&
-                       selection.index < table.HumanCount
-                   ? selection.index
+        return selection.shown && table.GameInProgress && !selection.onStock && table.HumanCount > 0
+                   ? SelectedInHand(selection, table)
                    : -1;
     }
     // Whether the outline is on the stock, where a hint to take put it.

@@ -22,7 +22,7 @@ struct Rendering : ::testing::Test {
     void draw(std::string_view line)
     {
         t = TableFrom(line);
-        renderer.RedrawTable();
+        renderer.drawWhole();
     }
     // The table as the box shows it on screen.
     QImage shown() { return Drawn(surface); }
@@ -127,7 +127,7 @@ TEST_F(Rendering, ACardIsPlacedByItsSlotField)
 {
     t = TableFrom("human=8d,9s computer=Kc");
     t.HumanHand[0].Slot = 5;
-    renderer.RedrawTable();
+    renderer.drawWhole();
     EXPECT_TRUE(faceAt({220 + 35 * 5, 550}, "8d", kWholeCard));
 }
 

@@ -30,7 +30,7 @@ struct DrawnAtScale : ::testing::TestWithParam<double> {
     const QImage& draw(std::string_view line)
     {
         t = TableFrom(line);
-        renderer.RedrawTable();
+        renderer.drawWhole();
         seen = Drawn(surface);
         return seen;
     }
