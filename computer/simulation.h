@@ -20,7 +20,7 @@ class QuietHost final : public Host {
 public:
     void RedrawTable() override {}
     void ClearTable() override {}
-    void ShowMessage(std::string_view, std::string_view) override {}
+    void ShowMessage(Notice) override {}
     void PlaySoundCue(std::string_view) override {}
     int32_t TickCount() override { return 0; }
     double NextRandom() override { return 0.0; }

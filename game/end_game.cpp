@@ -21,7 +21,7 @@ void EndGame(Table& t, Host& host, bool humanWon)
 {
     t.GameInProgress = false;
     PaceComputer(t, host); // no tick while the message is open, nor after
-    host.ShowMessage(humanWon ? kWinText : kLossText, kEndTitle);
+    host.ShowMessage(humanWon ? Notice::HumanWon : Notice::HumanLost);
     host.SetOptionsItemEnabled(true);
 }
 

@@ -8,10 +8,6 @@
 
 namespace kolvar {
 
-inline constexpr std::string_view kEndTitle = "Kolvar Americana";
-inline constexpr std::string_view kWinText = "Felicitari, ati castigat! Sunteti un norocos!!!!!";
-inline constexpr std::string_view kLossText = "Imi pare rau!. Ati pierdut, mai studiati!";
-
 // The side has laid its last card and won: unless that card was an ace
 // (the side keeps the turn with an empty hand and must take) or a jack (the
 // opponent may still answer it).

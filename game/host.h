@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/move_guard.h"
+#include "game/notice.h"
 
 #include <cstdint>
 #include <string_view>
@@ -16,8 +17,9 @@ public:
 
     virtual void RedrawTable() = 0; // one full redraw of the table from the Table
     virtual void ClearTable() = 0;  // fill the drawing surface with the table colour
-    // A modal box with one OK button and no icon; returns once it is closed.
-    virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
+    // A modal box with one OK button and no icon that says the notice;
+    // returns once it is closed.
+    virtual void ShowMessage(Notice notice) = 0;
     virtual void PlaySoundCue(std::string_view file) = 0; // a bare name, e.g. "click.wav"
     virtual int32_t TickCount() = 0;                      // milliseconds, wrapping at 2^32
     virtual double NextRandom() = 0;                      // 0 <= r < 1

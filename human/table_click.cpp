@@ -51,7 +51,7 @@ void ClickHandCard(Table& t, Host& host, int16_t index)
         return;
     const MoveGuard guard(host.Moves());
     if (!t.suitNamed())
-        host.ShowMessage(kPickSuitText, kPickSuitTitle);
+        host.ShowMessage(Notice::PickSuit);
     else
         layCard(t, host, index);
 }

@@ -11,9 +11,6 @@
 
 namespace kolvar {
 
-inline constexpr std::string_view kPickSuitText = "Selectati o culoare";
-inline constexpr std::string_view kPickSuitTitle = "Kolvar";
-
 // A click on the stock.
 void ClickStock(Table& t, Host& host);
 

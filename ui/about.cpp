@@ -2,12 +2,13 @@
 #include "ui/about.h"
 
 #include "platform/message_box.h"
+#include "ui/texts.h"
 
 namespace kolvar {
 
 void ShowAbout(QWidget* parent)
 {
-    ShowMessageBox(parent, kAboutText, kAboutTitle);
+    ShowMessageBox(parent, Texts::of(Text::About), Texts::of(Text::AboutTitle));
 }
 
 } // namespace kolvar

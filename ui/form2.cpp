@@ -2,6 +2,7 @@
 #include "ui/form2.h"
 
 #include "ui/table_colour.h"
+#include "ui/texts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -38,7 +39,7 @@ void paint(QWidget* w, QColor colour)
 }
 
 template <typename Button>
-Button* button(QWidget* parent, const char* name, const char* caption, bool on)
+Button* button(QWidget* parent, const char* name, const QString& caption, bool on)
 {
     auto* b = new Button(caption, parent);
     b->setObjectName(name);
@@ -53,16 +54,17 @@ Button* button(QWidget* parent, const char* name, const char* caption, bool on)
 Form2::Form2(Options& options, QWidget* parent) : QWidget(parent, Qt::Window), options_(options)
 {
     setObjectName("Form2");
-    setWindowTitle("Optiuni");
+    setWindowTitle(Texts::of(Text::OptionsTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     paint(this, kWindowColour);
-    Check1 = button<QCheckBox>(this, "Check1", "Sunete", options_.OptSound);
-    Check2 = button<QCheckBox>(this, "Check2", "Primul", options_.OptHumanFirst);
+    Check1 = button<QCheckBox>(this, "Check1", Texts::of(Text::SoundOption), options_.OptSound);
+    Check2 = button<QCheckBox>(this, "Check2", Texts::of(Text::HumanFirstOption),
+                               options_.OptHumanFirst);
     const bool expert = options_.Level == ComputerLevel::Expert;
-    Label1 = new QLabel("Calculator:", this);
+    Label1 = new QLabel(Texts::of(Text::LevelCaption), this);
     Label1->setObjectName("Label1");
-    Option1 = button<QRadioButton>(this, "Option1", "Clasic", !expert);
-    Option2 = button<QRadioButton>(this, "Option2", "Expert", expert);
+    Option1 = button<QRadioButton>(this, "Option1", Texts::of(Text::ClassicLevel), !expert);
+    Option2 = button<QRadioButton>(this, "Option2", Texts::of(Text::ExpertLevel), expert);
     Label1->setBuddy(Option1); // the screen reader names the pair by the caption
     auto* level = new QButtonGroup(this);
     level->addButton(Option1);

@@ -1,7 +1,7 @@
 // Loading the rules window.
 #include "ui/form3.h"
 
-#include "ui/rules_text.h"
+#include "ui/texts.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -11,7 +11,7 @@ namespace kolvar {
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("Form3");
-    setWindowTitle("Reguli de joc");
+    setWindowTitle(Texts::of(Text::RulesTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(384, 317);
     Text1 = new QPlainTextEdit(this);
@@ -31,7 +31,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void Form3::Form_Load()
 {
-    Text1->setPlainText(QString::fromLatin1(kRulesText.data(), kRulesText.size()));
+    Text1->setPlainText(Texts::of(Text::Rules));
 }
 
 } // namespace kolvar

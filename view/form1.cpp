@@ -14,6 +14,7 @@
 #include "ui/about.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/texts.h"
 #include "view/play_keys.h"
 #include "view/table_accessible.h"
 
@@ -26,11 +27,6 @@
 
 namespace kolvar {
 namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The window system's small sizes; menus and docks take the larger ones from
 // the icon theme.
@@ -48,7 +44,7 @@ Form1::Form1(const LaunchSettings& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings), cuePlayer_(options_),
       presenter_(this, table_, selection_, settings)
 {
-    setWindowTitle("Have fun!!");
+    setWindowTitle(Texts::of(Text::WindowTitle));
     buildMenus();
     Timer1.setInterval(kTimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -61,24 +57,24 @@ Form1::~Form1() = default;
 
 void Form1::buildMenus()
 {
-    auto item = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key,
+    auto item = [this](QMenu* menu, const char* name, Text caption, QKeySequence key,
                        void (Form1::*handler)()) {
-        QAction* action = menu->addAction(caption);
+        QAction* action = menu->addAction(Texts::of(caption));
         action->setObjectName(name);
         if (!key.isEmpty())
             action->setShortcut(key);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu(Texts::of(Text::FileMenu));
     file->setObjectName("File");
-    JocNou = item(file, "JocNou", "Joc Nou", Qt::Key_F2, &Form1::JocNou_Click);
-    Optiuni = item(file, "Optiuni", "Optiuni", Qt::Key_F3, &Form1::Optiuni_Click);
-    Exit = item(file, "Exit", "Exit", Qt::Key_F4, &Form1::Exit_Click);
-    QMenu* help = menuBar()->addMenu("Help");
+    JocNou = item(file, "JocNou", Text::NewGameItem, Qt::Key_F2, &Form1::JocNou_Click);
+    Optiuni = item(file, "Optiuni", Text::OptionsItem, Qt::Key_F3, &Form1::Optiuni_Click);
+    Exit = item(file, "Exit", Text::ExitItem, Qt::Key_F4, &Form1::Exit_Click);
+    QMenu* help = menuBar()->addMenu(Texts::of(Text::HelpMenu));
     help->setObjectName("Help");
-    Despre = item(help, "Despre", "Despre", {}, &Form1::Despre_Click);
-    ReguliDeJoc = item(help, "ReguliDeJoc", "Reguli de joc", Qt::Key_F1, &Form1::ReguliDeJoc_Click);
+    Despre = item(help, "Despre", Text::AboutItem, {}, &Form1::Despre_Click);
+    ReguliDeJoc = item(help, "ReguliDeJoc", Text::RulesItem, Qt::Key_F1, &Form1::ReguliDeJoc_Click);
     // Full screen, as desktop programs have it: F11, and F11 again to leave.
     auto* fullScreen = new QAction(this);
     fullScreen->setObjectName("FullScreen");
@@ -250,14 +246,14 @@ PictureButton& Form1Probe::suitButton(int suit) const
     return surface.suitButton(suit);
 }
 
-void Form1::ShowMessage(std::string_view message, std::string_view title)
+void Form1::ShowMessage(Notice notice)
 {
     presenter_.showOutline(); // the table behind the box as it stands
-
+    const QString text = Texts::notice(notice), title = Texts::noticeTitle(notice);
     if (presentMessage_)
-        presentMessage_(text(message), text(title));
+        presentMessage_(text, title);
     else
-        ShowMessageBox(this, text(message), text(title));
+        ShowMessageBox(this, text, title);
 }
 
 void Form1::PlaySoundCue(std::string_view file)

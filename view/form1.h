@@ -38,7 +38,7 @@ public:
     // Host
     void RedrawTable() override { presenter_.redraw(); }
     void ClearTable() override { presenter_.clear(); }
-    void ShowMessage(std::string_view text, std::string_view title) override;
+    void ShowMessage(Notice notice) override;
     void PlaySoundCue(std::string_view file) override;
     int32_t TickCount() override { return GetTickCount(); }
     double NextRandom() override { return random_.next(); }

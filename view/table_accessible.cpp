@@ -4,8 +4,8 @@
 // button.
 #include "view/table_accessible.h"
 
-#include "game/card_names.h"
 #include "game/ring.h"
+#include "ui/texts.h"
 #include "view/table_surface.h"
 
 #include <QAccessibleWidget>
@@ -15,11 +15,6 @@
 
 namespace kolvar {
 namespace {
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 enum class Part { Hand, Top, Under, Computer, Stock, Card };
 constexpr int kParts = 5; // the table's own children before its suit buttons
@@ -105,7 +100,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QStringLiteral("Masa") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? Texts::of(Text::TableName) : QAccessibleWidget::text(t);
     }
     int childCount() const override { return kParts + QAccessibleWidget::childCount(); }
     QAccessibleInterface* child(int index) const override
@@ -188,20 +183,20 @@ QString PartAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name)
         return {};
     const Table& tb = table_.table();
-    auto pile = [&](bool laid, Face f) { return laid ? CardName(f) : std::string("niciuna"); };
+    auto pile = [&](bool laid, Face f) { return laid ? std::optional(f) : std::nullopt; };
     switch (part_) {
     case Part::Hand:
-        return QStringLiteral("Cartile tale");
+        return Texts::of(Text::YourCards);
     case Part::Card:
-        return qs(CardName(tb.HumanHand[index_]));
+        return Texts::cardName(tb.HumanHand[index_].face());
     case Part::Top:
-        return qs("Cartea de sus: " + pile(tb.PlayedCount > 0, tb.topCard()));
+        return Texts::topCard(pile(tb.PlayedCount > 0, tb.topCard()));
     case Part::Under:
-        return qs("Cartea de dedesubt: " + pile(tb.PlayedCount > 1, tb.prevCard()));
+        return Texts::underCard(pile(tb.PlayedCount > 1, tb.prevCard()));
     case Part::Computer:
-        return qs("Calculatorul: " + CardCount(tb.ComputerCount));
+        return Texts::computerHand(tb.ComputerCount);
     case Part::Stock:
-        return qs("Pachetul: " + CardCount(StockCount(tb)));
+        return Texts::stock(StockCount(tb));
     }
     return {};
 }
@@ -276,7 +271,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QString::fromUtf8(SuitName(static_cast<int16_t>(suit_)))
+        return t == QAccessible::Name ? Texts::suitName(static_cast<int16_t>(suit_))
                                       : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override

@@ -102,9 +102,9 @@ void PlayMatchGame(const std::string& playerName, const std::string& computer, u
         ++tally.unfinished;
         return;
     }
-    for (const auto& m : host.messages)
-        if (m.title == kEndTitle)
-            ++(m.text == kWinText ? tally.playerWins : tally.computerWins);
+    for (Notice m : host.messages)
+        if (m != Notice::PickSuit)
+            ++(m == Notice::HumanWon ? tally.playerWins : tally.computerWins);
 }
 
 } // namespace kolvar::bench

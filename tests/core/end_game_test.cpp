@@ -9,8 +9,8 @@
 namespace kolvar::testing {
 namespace {
 
-const Message kWon{"Felicitari, ati castigat! Sunteti un norocos!!!!!", "Kolvar Americana"};
-const Message kLost{"Imi pare rau!. Ati pierdut, mai studiati!", "Kolvar Americana"};
+constexpr Notice kWon = Notice::HumanWon;
+constexpr Notice kLost = Notice::HumanLost;
 
 // A game in progress: the timer runs and the options item is locked.
 struct EndOfGame : TableTest {
@@ -30,9 +30,9 @@ struct EndOfGame : TableTest {
             }
         };
     }
-    void expectEnded(const Message& m)
+    void expectEnded(Notice m)
     {
-        EXPECT_EQ(host.messages, std::vector<Message>{m});
+        EXPECT_EQ(host.messages, std::vector<Notice>{m});
         EXPECT_FALSE(host.timerEnabled);
         EXPECT_TRUE(host.optionsItemEnabled);
         EXPECT_FALSE(t.GameInProgress);

@@ -114,10 +114,10 @@ private:
             }
         }
         for (size_t i = messagesBefore; i < host.messages.size(); ++i) {
-            if (host.messages[i].title != kEndTitle)
+            if (host.messages[i] == Notice::PickSuit)
                 continue;
             ++sig.games;
-            ++(host.messages[i].text == kWinText ? sig.humanWins : sig.computerWins);
+            ++(host.messages[i] == Notice::HumanWon ? sig.humanWins : sig.computerWins);
         }
     }
 

@@ -59,8 +59,7 @@ TEST_F(TableClick, WhileNoSuitIsNamedEveryClickOffTheStockBringsTheReminder)
     play("human=7d,8d computer=Kc pick=yes");
     clickCard(0); // a seven too
     click(5, 5);
-    EXPECT_EQ(host.messages, (std::vector<Message>{{"Selectati o culoare", "Kolvar"},
-                                                   {"Selectati o culoare", "Kolvar"}}));
+    EXPECT_EQ(host.messages, (std::vector<Notice>{Notice::PickSuit, Notice::PickSuit}));
     EXPECT_EQ(t.HumanCount, 2);
     EXPECT_EQ(host.redraws, 0);
 

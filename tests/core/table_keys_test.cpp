@@ -1,7 +1,6 @@
 // The play keys: each does exactly what the click it stands for does, from
 // the same tables as the click tests; and the selection keeps to the hand.
 #include "fake_host.h"
-#include "game/card_names.h"
 #include "game/suit_buttons.h"
 #include "human/table_click.h"
 #include "human/table_keys.h"
@@ -21,8 +20,8 @@ struct Played {
     std::string seen() const
     {
         std::string out = FormatTable(t);
-        for (const Message& m : host.messages)
-            out += " | " + m.title + ": " + m.text;
+        for (Notice m : host.messages)
+            out += " | " + std::string(NoticeName(m));
         for (const std::string& cue : host.cues)
             out += " | " + cue;
         return out + " | redraws " + std::to_string(host.redraws);
@@ -138,26 +137,6 @@ TEST(TableKeys, AfterATakeTheSameCardStaysSelected)
     PressTableKey(p.t, p.host, selection, TableKey::Take);
     EXPECT_EQ(HumanHandText(p.t), "8d,9c,9h,Qs");
     EXPECT_EQ(selection.index, 1);
-}
-
-TEST(CardNames, EveryCardHasItsOwnNameInTheRulesWords)
-{
-    EXPECT_EQ(CardName({kNine, kHearts}), "9 de inima rosie");
-    EXPECT_EQ(CardName({kAce, kClubs}), "as de trefla");
-    EXPECT_EQ(CardName({kJack, kDiamonds}), "12 de romb");
-    EXPECT_EQ(CardName({kKing, kSpades}), "14 de inima neagra");
-    EXPECT_EQ(CardName({0, 0}), "");
-    EXPECT_EQ(SuitName(4), "");
-    EXPECT_EQ(CardCount(1), "1 carte");
-    EXPECT_EQ(CardCount(0), "0 carti");
-    EXPECT_EQ(CardCount(19), "19 carti");
-    EXPECT_EQ(CardCount(20), "20 de carti");
-    EXPECT_EQ(CardCount(22), "22 de carti");
-    EXPECT_EQ(CardCount(101), "101 carti");
-    std::set<std::string> names;
-    for (int i = 0; i < kDeckSize; ++i)
-        names.insert(CardName(BuiltFace(i)));
-    EXPECT_EQ(names.size(), 32u);
 }
 
 } // namespace

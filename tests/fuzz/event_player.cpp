@@ -25,8 +25,8 @@ int offset(int operand)
 std::string seen(const Table& t, const testing::FakeHost& host)
 {
     std::string out = FormatTable(t);
-    for (const testing::Message& m : host.messages)
-        out += " | " + m.text;
+    for (Notice m : host.messages)
+        out += " | " + std::string(NoticeName(m));
     for (const std::string& cue : host.cues)
         out += " | " + cue;
     return out;

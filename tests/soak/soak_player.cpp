@@ -208,9 +208,9 @@ void SoakPlayer::count(const Table& before, int redrawsBefore)
     }
     if (last_ == Act::Tick)
         tally_.moves += host.redraws - redrawsBefore;
-    for (const Message& m : host.messages)
-        if (m.title == kEndTitle)
-            ++(m.text == kWinText ? tally_.humanWins : tally_.computerWins);
+    for (Notice m : host.messages)
+        if (m != Notice::PickSuit)
+            ++(m == Notice::HumanWon ? tally_.humanWins : tally_.computerWins);
     if (last_ != Act::NewGame) {
         const int grew = s_.table().HumanCount + s_.table().ComputerCount - before.HumanCount -
                          before.ComputerCount;

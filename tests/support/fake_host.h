@@ -14,19 +14,13 @@
 
 namespace kolvar::testing {
 
-struct Message {
-    std::string text;
-    std::string title;
-    bool operator==(const Message&) const = default;
-};
-
 class FakeHost : public Host {
 public:
     void RedrawTable() override { ++redraws; }
     void ClearTable() override { ++clears; }
-    void ShowMessage(std::string_view text, std::string_view title) override
+    void ShowMessage(Notice notice) override
     {
-        messages.push_back({std::string(text), std::string(title)});
+        messages.push_back(notice);
         if (onMessage)
             onMessage();
     }
@@ -46,7 +40,7 @@ public:
 
     int redraws = 0;
     int clears = 0;
-    std::vector<Message> messages;
+    std::vector<Notice> messages;
     std::vector<std::string> cues;
     int32_t now = 0;
     std::deque<double> randoms; // served first, then randomSource, then 0

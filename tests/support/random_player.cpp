@@ -74,11 +74,9 @@ void RandomPlayer::countStep(int redrawsBefore, int cardsBefore, GameTally& tall
     const int cardsAfter = session_.table().HumanCount + session_.table().ComputerCount;
     if (cardsAfter > cardsBefore)
         tally.cardsDrawn += cardsAfter - cardsBefore;
-    for (const Message& m : host.messages) {
-        if (m.title != kEndTitle)
-            continue;
-        ++(m.text == kWinText ? tally.humanWins : tally.computerWins);
-    }
+    for (Notice m : host.messages)
+        if (m != Notice::PickSuit)
+            ++(m == Notice::HumanWon ? tally.humanWins : tally.computerWins);
     host.messages.clear();
     host.cues.clear();
 }

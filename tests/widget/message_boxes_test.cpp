@@ -112,28 +112,30 @@ TEST_F(MessageBoxes, TheReminderToPickASuit)
 {
     w.JocNou_Click(); // the human opens, with no suit named yet
     const SeenBox seen = seeBox([&] { clickCard(0); });
-    expectPlainBox(seen, kPickSuitTitle, kPickSuitText);
+    expectPlainBox(seen, "Kolvar", "Selectati o culoare");
 }
 
 TEST_F(MessageBoxes, TheWonMessage)
 {
     play("human=Kd computer=9c top=Qd raised=d");
     const SeenBox seen = seeBox([&] { clickCard(0); });
-    expectPlainBox(seen, kEndTitle, kWinText);
+    expectPlainBox(seen, "Kolvar Americana", "Felicitari, ati castigat! Sunteti un norocos!!!!!");
 }
 
 TEST_F(MessageBoxes, TheLostMessage)
 {
     play("human=8c,9h computer=Kd top=Qd turn=computer raised=d");
     const SeenBox seen = seeBox([&] { computerMoves(); });
-    expectPlainBox(seen, kEndTitle, kLossText);
+    expectPlainBox(seen, "Kolvar Americana", "Imi pare rau!. Ati pierdut, mai studiati!");
     EXPECT_EQ(w.probe().table.ComputerCount, 0);
 }
 
 TEST_F(MessageBoxes, TheAboutBox)
 {
     const SeenBox seen = seeBox([&] { w.Despre_Click(); });
-    expectPlainBox(seen, kAboutTitle, kAboutText);
+    expectPlainBox(seen, "Kolvar v.01",
+                   "Kolvar - a card game by the Kolvar developers. Tel: +40 000 000 000, "
+                   "e-mail: kolvar@example.org");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "drawn.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/rules_text.h"
+#include "ui/texts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -277,7 +277,38 @@ TEST(RulesWindow, TheTextIsReadOnly)
     form.show();
     QTest::keyClicks(form.Text1, "abc");
     QTest::keyClick(form.Text1, Qt::Key_Delete);
-    EXPECT_EQ(form.Text1->toPlainText().toStdString(), std::string(kRulesText));
+    EXPECT_EQ(form.Text1->toPlainText(), Texts::of(Text::Rules));
+}
+
+// The rules window's text: two paragraphs in 512 characters, the first
+// opening with four spaces, six between them.
+TEST(RulesWindow, TheRulesAreTwoParagraphsIn512Characters)
+{
+    const QString rules = Texts::of(Text::Rules);
+    EXPECT_EQ(rules.size(), 512);
+    EXPECT_TRUE(rules.startsWith("    Scopul jocului este decartarea tuturor cartilor."));
+    EXPECT_TRUE(rules.contains("in final.      Aparitia unui 7"));
+    EXPECT_TRUE(rules.endsWith("trebuie sa ridice o carte."));
+}
+
+// The cards as the screen reader names them, in the rules' own words.
+TEST(CardNames, EveryCardHasItsOwnNameInTheRulesWords)
+{
+    EXPECT_EQ(Texts::cardName({kNine, kHearts}), "9 de inima rosie");
+    EXPECT_EQ(Texts::cardName({kAce, kClubs}), "as de trefla");
+    EXPECT_EQ(Texts::cardName({kJack, kDiamonds}), "12 de romb");
+    EXPECT_EQ(Texts::cardName({kKing, kSpades}), "14 de inima neagra");
+    EXPECT_EQ(Texts::cardName({0, 0}), "");
+    EXPECT_EQ(Texts::suitName(4), "");
+    const std::pair<int, const char*> counts[] = {{1, "1 carte"},      {0, "0 carti"},
+                                                  {19, "19 carti"},    {20, "20 de carti"},
+                                                  {22, "22 de carti"}, {101, "101 carti"}};
+    for (const auto& [count, text] : counts)
+        EXPECT_EQ(Texts::cardCount(count), text);
+    QSet<QString> names;
+    for (int i = 0; i < kDeckSize; ++i)
+        names.insert(Texts::cardName(BuiltFace(i)));
+    EXPECT_EQ(names.size(), 32);
 }
 
 } // namespace
