@@ -7,6 +7,7 @@
 #include "game/end_game.h"
 #include "game/move_guard.h"
 #include "game/new_game.h"
+#include "game/pacing.h"
 #include "game/timing.h"
 
 namespace kolvar {
@@ -22,9 +23,7 @@ uint32_t elapsedSince(int32_t now, int32_t then)
 
 void ComputerTick(Table& t, Host& host)
 {
-    if (!t.GameInProgress || host.Moves().held())
-        return;
-    if (!t.suitNamed() || !t.ComputerToMove)
+    if (!ComputerHasAMoveDue(t) || host.Moves().held())
         return;
     if (elapsedSince(host.TickCount(), t.LastMoveTick) <= kComputerPauseMs)
         return;

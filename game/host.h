@@ -15,8 +15,10 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    virtual void RedrawTable() = 0; // one full redraw of the table from the Table
-    virtual void ClearTable() = 0;  // fill the drawing surface with the table colour
+    // The table shows the game as it now stands (the window may let the
+    // cards the move changed fly into their places).
+    virtual void RedrawTable() = 0;
+    virtual void ClearTable() = 0; // the bare table, without cards
     // A modal box with one OK button and no icon that says the notice;
     // returns once it is closed.
     virtual void ShowMessage(Notice notice) = 0;

@@ -18,7 +18,7 @@ bool takesClicks(const Table& t, Host& host)
     return t.GameInProgress && !host.Moves().held() && !t.ComputerToMove;
 }
 
-void layCard(Table& t, Host& host, int16_t index)
+void layIfAdmitted(Table& t, Host& host, int16_t index)
 {
     if (index < 0 || index >= t.HumanCount || !MayLay(t, Side::Human, t.HumanHand[index]))
         return;
@@ -53,7 +53,7 @@ void ClickHandCard(Table& t, Host& host, int16_t index)
     if (!t.suitNamed())
         host.ShowMessage(Notice::PickSuit);
     else
-        layCard(t, host, index);
+        layIfAdmitted(t, host, index);
 }
 
 int16_t HitTestHand(const Table& t, const TableGeometry& g, int x, int y)

@@ -2,6 +2,7 @@
 // card painted over it.
 #include "view/card_rendering.h"
 
+#include "artwork/pixel_grid.h"
 #include "platform/blit.h"
 #include "platform/picture_box.h"
 #include "view/table_motion.h"
@@ -11,16 +12,6 @@
 #include <cmath>
 
 namespace kolvar {
-namespace {
-
-void fillPixels(QImage& image, const QRect& area, QRgb colour)
-{
-    const QRect r = area & image.rect();
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), colour);
-}
-
-} // namespace
 
 CardRenderer::CardRenderer(const TableView& view, PictureBox& surface)
     : view_(view), surface_(surface)
@@ -118,11 +109,10 @@ void CardRenderer::drawRing(int left, int top, int right, int bottom, int width)
     const QPoint outer0 = device(left, top), outer1 = device(right, bottom);
     const QPoint inner0 = device(left + width, top + width);
     const QPoint inner1 = device(right - width, bottom - width);
-    QImage& image = surface_.image();
-    const QRgb colour = kSelectionOutline.rgb();
+    QPainter p(&surface_.image());
     auto fill = [&](int x0, int y0, int x1, int y1) {
         const QRect ring(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
-        fillPixels(image, clip_ ? ring & *clip_ : ring, colour);
+        artwork::fillDevice(p, clip_ ? ring & *clip_ : ring, kSelectionOutline);
     };
     fill(outer0.x(), outer0.y(), outer1.x(), inner0.y()); // above
     fill(outer0.x(), inner1.y(), outer1.x(), outer1.y()); // below
@@ -159,7 +149,10 @@ void CardRenderer::drawWhole()
 void CardRenderer::redrawArea(const QRect& area)
 {
     clip_ = area & surface_.image().rect();
-    fillPixels(surface_.image(), *clip_, surface_.background().rgb());
+    {
+        QPainter p(&surface_.image());
+        artwork::fillDevice(p, *clip_, surface_.background());
+    }
     drawCards();
     clip_.reset();
 }
@@ -171,17 +164,16 @@ void CardRenderer::paintFlyingCard(QPainter& p, QPoint origin, const FlyingCard&
     const int width = static_cast<int>(std::lround(card.rect.width() * card.width));
     if (width <= 0)
         return;
-    const QImage& image = card.faceUp ? art_->sheet() : art_->back();
-    const QRect source = card.faceUp
-                             ? QRect(art_->face(card.face.Rank, card.face.Suit), art_->cardSize())
-                             : art_->back().rect();
+    if (card.faceUp)
+        ComposeCardFace(card.face.Rank, card.face.Suit); // as the card lies at rest
+    const QImage& image = card.faceUp ? face_ : art_->back();
     QRect target(card.rect.translated(origin));
     target.setLeft(target.left() + (target.width() - width) / 2);
     target.setWidth(width);
-    if (target.size() == source.size())
-        p.drawImage(target.topLeft(), image, source);
+    if (target.size() == image.size())
+        p.drawImage(target.topLeft(), image);
     else
-        p.drawImage(target, image, source);
+        p.drawImage(target, image);
 }
 
 } // namespace kolvar

@@ -51,7 +51,7 @@ void TableMotion::show(const Table& after)
     start();
 }
 
-void TableMotion::clear()
+void TableMotion::reset()
 {
     settle();
     target_ = under_ = Table{};

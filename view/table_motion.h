@@ -56,7 +56,7 @@ public:
     // start flying. A change that moves no card leaves any flight going.
     void show(const Table& after);
     // The table was cleared: the next cards shown come from the stock.
-    void clear();
+    void reset();
     // Every flight ends at its place.
     void settle();
 

@@ -91,7 +91,7 @@ void TablePresenter::clear()
 {
     showsCards_ = false;
     outlineDrawn_ = -1;
-    motion_.clear();
+    motion_.reset();
     surface_->Clear();
     surface_->Refresh();
 }
