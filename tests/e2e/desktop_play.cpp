@@ -4,6 +4,8 @@
 
 #include "game/notation.h"
 
+#include <algorithm>
+
 namespace kolvar::e2e {
 
 std::string text(const std::vector<Face>& cards)
@@ -74,8 +76,8 @@ void OnADesktop::expectInsideTheWindow(const SeenTable& t, const std::string& wh
 }
 
 // The computer answers a second after the human's move: its hand changes
-// (it laid or took). After its ace it moves again; after its last card the
-// game ends.
+// from what it held before that move (it laid or took). After its ace it
+// moves again; after its last card the game ends.
 void OnADesktop::awaitTheComputer(int computerCardsAfterMove)
 {
     int before = computerCardsAfterMove;
@@ -98,27 +100,35 @@ bool OnADesktop::layACard(int slot, const std::string& where)
 {
     const Face card = seen.hand[slot];
     const size_t count = seen.hand.size();
+    const int computerCards = seen.computerCards;
     display->click(reader.handCard(slot));
+    // The card leaves the hand; a slow look may find the computer's answer
+    // already on it.
     const bool laid = lookUntil(
-        [&](const SeenTable& t) { return t.top == card && t.hand.size() == count - 1; }, 3000);
+        [&](const SeenTable& t) {
+            return t.hand.size() == count - 1 &&
+                   std::find(t.hand.begin(), t.hand.end(), card) == t.hand.end();
+        },
+        3000);
     EXPECT_TRUE(laid) << where << ": a click on " << FormatCard(card) << " did not lay it";
     if (!laid)
         return false;
     if (card.Rank == kSeven)
         nameSuit(seen.hand.front().Suit);
     if (card.Rank != kAce)
-        awaitTheComputer(seen.computerCards);
+        awaitTheComputer(computerCards);
     return true;
 }
 
 bool OnADesktop::takeFromTheStock(const std::string& where)
 {
     const size_t count = seen.hand.size();
+    const int computerCards = seen.computerCards;
     display->click(reader.stock());
     const bool took = lookUntil([&](const SeenTable& t) { return t.hand.size() > count; }, 3000);
     EXPECT_TRUE(took) << where << ": a click on the stock took nothing";
     if (took)
-        awaitTheComputer(seen.computerCards);
+        awaitTheComputer(computerCards);
     return took;
 }
 
