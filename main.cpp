@@ -1,5 +1,6 @@
 // Kolvar: a shedding card game against the computer.
 #include "platform/session_bus.h"
+#include "platform/sound_folders.h"
 #include "platform/system.h"
 #include "view/form1.h"
 #include "view/launch_settings.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     kolvar::ReleaseStartupMessages();
     kolvar::FindAccessibilityBusOnDisplay();
+    kolvar::KeepSoundLibraryOutOfHome();
     QApplication::setApplicationName("Kolvar");
     // The menu entry's name, by which a Wayland compositor finds the icon.
     QGuiApplication::setDesktopFileName("org.example.kolvar");

@@ -19,6 +19,8 @@ public:
     bool ok() const { return ready_; }
     // What a client sets PULSE_SERVER to.
     QString address() const;
+    // The folder of its socket, as a per-user server's runtime folder.
+    QString runtimeFolder() const { return dir_.path(); }
     // The environment of a client that plays to this server only.
     QProcessEnvironment clientEnvironment() const;
 

@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Named, DisplayNotAnswering,
                                                         "WAYLAND_DISPLAY=kolvar-no-compositor"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The game, gone with its display: one line that names the window system.
+// The game, gone with its display: one line that names the window system,
+// and nothing left in TMPDIR.
 void expectEndedInOneLineNaming(GameRun& game, const char* windowSystem)
 {
     ASSERT_TRUE(game.ended()) << "the game went on without its display";
@@ -66,6 +67,7 @@ void expectEndedInOneLineNaming(GameRun& game, const char* windowSystem)
     const std::string said = game.errors();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     EXPECT_NE(said.find(windowSystem), std::string::npos) << said;
+    EXPECT_EQ(game.leftInTemp().join(' ').toStdString(), "");
 }
 
 // The X server ends under a game in progress, at the table or with a message

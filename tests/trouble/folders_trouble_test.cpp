@@ -1,9 +1,11 @@
 // The player's folders when they are not as a desktop login makes them. The
-// game writes nothing in HOME and starts nothing that outlives it, also where
-// no session bus is named and the D-Bus library could launch one; a
-// read-only HOME draws no word and one that does not exist is not made. An XDG_RUNTIME_DIR that is
-// unset, missing, open to others or another user's draws Qt's own one line about it (the sound
-// server's socket lives there too); the game says nothing more and plays.
+// game writes nothing in HOME, leaves nothing in TMPDIR and starts nothing
+// that outlives it, also where no session bus is named and the D-Bus library
+// could launch one, or no runtime folder and the sound library would link one
+// into HOME; a read-only HOME draws no word and one that does not exist is
+// not made. An XDG_RUNTIME_DIR that is unset, missing, open to others or
+// another user's draws Qt's own one line about it (the sound server's socket
+// lives there too); the game says nothing more and plays.
 #include "game_run.h"
 
 #include <QDir>
@@ -22,12 +24,20 @@ TEST_F(FolderTrouble, NothingIsWrittenInAHomeThatMayBeWrittenAndNothingIsLeftRun
     GameRun game(display, {});
     PlayAndQuit(*display, game);
     EXPECT_EQ(game.errors(), "");
-    const QDir home(game.home());
-    EXPECT_EQ(home.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
-                  .join(' ')
-                  .toStdString(),
-              "");
+    EXPECT_EQ(Contents(game.home()).join(' ').toStdString(), "");
+    EXPECT_EQ(game.leftInTemp().join(' ').toStdString(), "");
     EXPECT_EQ(game.processes().join(", ").toStdString(), "");
+}
+
+// With neither a runtime folder nor a sound server named, the PulseAudio
+// library would link a folder of its own in /tmp into HOME to look for a
+// server there.
+TEST_F(FolderTrouble, WithoutARuntimeFolderOrASoundServerNamedNothingIsLeftInHomeOrTemp)
+{
+    GameRun game(display, {{"XDG_RUNTIME_DIR", "PULSE_SERVER"}});
+    PlayAndQuit(*display, game);
+    EXPECT_EQ(Contents(game.home()).join(' ').toStdString(), "");
+    EXPECT_EQ(game.leftInTemp().join(' ').toStdString(), "");
 }
 
 TEST_F(FolderTrouble, AReadOnlyHomeDrawsNoWord)

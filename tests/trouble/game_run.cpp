@@ -3,6 +3,7 @@
 #include "game_run.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <sys/stat.h>
@@ -121,6 +122,24 @@ QStringList GameRun::processes() const
         name.open(QIODevice::ReadOnly);
         found << pid + " " + QString::fromLocal8Bit(name.readAll().trimmed());
     }
+    return found;
+}
+
+QStringList GameRun::leftInTemp() const
+{
+    QStringList left = Contents(dir_.filePath("tmp"));
+    left.removeIf([](const QString& path) { return path.startsWith("runtime-"); });
+    return left;
+}
+
+QStringList Contents(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(folder).relativeFilePath(it.next());
+    found.sort();
     return found;
 }
 

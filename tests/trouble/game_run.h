@@ -40,6 +40,9 @@ public:
     bool windowUp();
     QString window() const { return window_; }
     QString home() const { return dir_.filePath("home"); }
+    // What is left in its TMPDIR, but for the runtime folder that Qt makes
+    // and keeps there when the session names none.
+    QStringList leftInTemp() const;
 
     // Waits up to `timeoutMs` for the program to end.
     bool ended(int timeoutMs = 10000);
@@ -60,6 +63,10 @@ private:
     QString window_;
     QByteArray errors_;
 };
+
+// Everything in `folder` at any depth, links not followed, as sorted paths
+// relative to it.
+QStringList Contents(const QString& folder);
 
 // Deals, names diamonds and takes a card with the keys, with the sound on,
 // each step seen on the screen. Returns what did not happen, or nothing.
