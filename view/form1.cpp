@@ -327,12 +327,7 @@ void Form1::Timer1_Timer()
 void Form1::showSuitButtons()
 {
     for (int s = 0; s < kSuitCount; ++s) {
-        PictureButton& button = surface_->suitButton(s);
-        const int look = table_.RaisedSuit == s ? 1 : 0;
-        if (button.Appearance() == look)
-            continue;
-        button.SetAppearance(look);
-        AnnounceSuitLook(button);
+        surface_->suitButton(s).setChecked(table_.RaisedSuit == s);
     }
 }
 
