@@ -22,9 +22,11 @@ constexpr qreal kFade = 0.55; // how far a faded picture goes towards the backgr
 } // namespace
 
 PictureButton::PictureButton(QWidget* parent, QColor background)
-    : QWidget(parent), background_(background)
+    : QAbstractButton(parent), background_(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCheckable(true);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureButton::setPicture(const QImage& picture)
@@ -48,15 +50,6 @@ void PictureButton::setBorderWidth(int width)
 {
     border_ = width;
     resize(sizeHint());
-    update();
-}
-
-void PictureButton::SetAppearance(int look)
-{
-    look = look ? 1 : 0;
-    if (look == appearance_)
-        return;
-    appearance_ = look;
     update();
 }
 
@@ -86,7 +79,7 @@ void PictureButton::paintEvent(QPaintEvent* event)
     }
     for (const QRect& area : device.dirty(*event, client)) {
         PaintOneToOne(p, picture_, origin, area, background_);
-        if (fadedWhenFlat_ && appearance_ == 0) {
+        if (fadedWhenFlat_ && !isChecked()) {
             p.save();
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
             p.setOpacity(kFade);
@@ -105,7 +98,7 @@ void PictureButton::paintEvent(QPaintEvent* event)
 // between device pixels, and the bevel would part from the picture.
 void PictureButton::paintFrame(QPainter& p, const QRect& box, const QRect& client, int outer) const
 {
-    const bool raised = appearance_ == 1;
+    const bool raised = isChecked();
     // Light along the top and left of `outside`, dark along its bottom and
     // right, out to `inside`.
     auto bevel = [&](const QRect& outside, const QRect& inside, QColor light, QColor dark) {
@@ -121,18 +114,15 @@ void PictureButton::paintFrame(QPainter& p, const QRect& box, const QRect& clien
           raised ? kBevelInnerDark : background_);
 }
 
+// Only the left button presses the button; a press of another is taken
+// here, so that it neither clicks the button nor reaches the table under it.
 void PictureButton::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    if (event->button() == Qt::LeftButton)
+        QAbstractButton::mousePressEvent(event);
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked();
-}
+// The owner sets the check after a click, by its own rules.
+void PictureButton::nextCheckState() {}
 
 } // namespace kolvar

@@ -1,17 +1,22 @@
-// A picture button: a picture in a frame that looks flat (a thin outline)
-// or raised (the classic two-tone bevel), and reports clicks. It may show
-// its picture faded towards the background while flat, so that the one
-// raised button stands out. The picture is shown pixel for pixel, at its
-// own device pixel ratio (device_pixels.h).
+// A picture button: Qt's checkable button drawn as a picture in a frame that
+// looks flat (a thin outline) or raised (the classic two-tone bevel) when
+// checked. It may show its picture faded towards the background while flat,
+// so that the one raised button stands out. The picture is shown pixel for
+// pixel, at its own device pixel ratio (device_pixels.h).
+//
+// A click does not check it: its owner decides which button is raised and
+// sets the check itself. A left-button press and release on it is a click;
+// other buttons neither click it nor reach the widget under it. It takes no
+// keyboard focus, so the keys stay with the window it stands on.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 
 namespace kolvar {
 
-class PictureButton : public QWidget {
+class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     PictureButton(QWidget* parent, QColor background);
@@ -25,19 +30,12 @@ public:
     int borderWidth() const { return border_; }
     QSize sizeHint() const override;
 
-    // 0 flat, 1 raised; the look set is the look read back.
-    int Appearance() const { return appearance_; }
-    void SetAppearance(int look);
     void setFadedWhenFlat(bool faded);
-
-signals:
-    // A press and a release of the left button on the button.
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void nextCheckState() override;
 
 private:
     void paintFrame(QPainter& p, const QRect& box, const QRect& client, int outer) const;
@@ -45,9 +43,7 @@ private:
     QImage picture_;
     QColor background_;
     int border_ = 0;
-    int appearance_ = 0;
     bool fadedWhenFlat_ = false;
-    bool pressed_ = false;
 };
 
 } // namespace kolvar

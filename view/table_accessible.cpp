@@ -1,7 +1,7 @@
-// The accessible table: one interface for the table widget, one for each of
-// its parts that is no widget of its own (the hand and its cards, the two
-// cards of the pile, the computer's hand, the stock), and one for each suit
-// button.
+// The accessible table: one interface for the table widget and one for each
+// of its parts that is no widget of its own (the hand and its cards, the two
+// cards of the pile, the computer's hand, the stock). The suit buttons are
+// Qt's buttons, made accessible by Qt itself.
 #include "view/table_accessible.h"
 
 #include "game/ring.h"
@@ -260,51 +260,10 @@ QAccessible::State PartAccessible::state() const
     return s;
 }
 
-// A suit button: a checkable button named after its suit, checked when
-// raised; pressing it is a click. It is told as a check box, the checkable
-// button that AT-SPI reports with its checked state.
-class SuitButtonAccessible : public QAccessibleWidget {
-public:
-    SuitButtonAccessible(PictureButton* button, int suit)
-        : QAccessibleWidget(button, QAccessible::CheckBox), suit_(suit)
-    {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? Texts::suitName(static_cast<int16_t>(suit_))
-                                      : QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = true;
-        s.checked = view().table.RaisedSuit == suit_;
-        return s;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction())
-            emit box()->clicked();
-    }
-
-private:
-    PictureButton* box() const { return static_cast<PictureButton*>(widget()); }
-    const TableView& view() const
-    {
-        return static_cast<const TableSurface*>(box()->parentWidget())->view();
-    }
-    int suit_;
-};
-
 QAccessibleInterface* tableFactory(const QString&, QObject* object)
 {
-    if (auto* surface = qobject_cast<TableSurface*>(object))
-        return new TableAccessible(surface);
-    auto* box = qobject_cast<PictureButton*>(object);
-    auto* surface = box ? qobject_cast<TableSurface*>(box->parentWidget()) : nullptr;
-    const int suit = surface ? surface->suitOf(box) : -1;
-    return suit >= 0 ? new SuitButtonAccessible(box, suit) : nullptr;
+    auto* surface = qobject_cast<TableSurface*>(object);
+    return surface ? new TableAccessible(surface) : nullptr;
 }
 
 void raise(QAccessibleInterface* iface, QAccessible::Event type)
@@ -360,14 +319,6 @@ void AnnounceTableMoved(TableSurface& surface)
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&surface);
     for (int i = 0; i < kParts; ++i)
         raise(table->child(i), QAccessible::LocationChanged);
-}
-
-void AnnounceSuitLook(PictureButton& button)
-{
-    QAccessible::State changed;
-    changed.checked = true;
-    QAccessibleStateChangeEvent event(&button, changed);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace kolvar

@@ -2,8 +2,9 @@
 // AT-SPI on Linux): the human's hand as a list of its cards, named in the
 // game's words, the selected card focused; the top card of the pile and the
 // card under it; the number of cards in the computer's hand; the stock with
-// the cards it holds; and the four suit buttons as checkable buttons (check
-// boxes) named after their suits, checked when raised.
+// the cards it holds. The four suit buttons are Qt's checkable buttons, which
+// Qt itself tells as check boxes, checked when raised; the table names them
+// after their suits (table_surface.cpp).
 #pragma once
 
 class QObject;
@@ -11,11 +12,9 @@ class QAccessibleInterface;
 
 namespace kolvar {
 
-class PictureButton;
 class TableSurface;
 
-// Makes every table widget and its suit buttons accessible as above; once
-// per program.
+// Makes every table widget accessible as above; once per program.
 void InstallTableAccessibility();
 
 // Raises the events that announce what changed on the table since the last
@@ -25,8 +24,5 @@ void AnnounceTableChanges(TableSurface& surface);
 // Raises the event that announces that the table's parts moved: the table
 // was laid out again for a new size of its window.
 void AnnounceTableMoved(TableSurface& surface);
-
-// Raises the event that announces a suit button raised or flattened.
-void AnnounceSuitLook(PictureButton& button);
 
 } // namespace kolvar

@@ -115,14 +115,8 @@ void TablePresenter::showOutline()
 
 void TablePresenter::showSuitButtons()
 {
-    for (int s = 0; s < kSuitCount; ++s) {
-        PictureButton& button = surface_->suitButton(s);
-        const int look = table_.RaisedSuit == s ? 1 : 0;
-        if (button.Appearance() == look)
-            continue;
-        button.SetAppearance(look);
-        AnnounceSuitLook(button);
-    }
+    for (int s = 0; s < kSuitCount; ++s)
+        surface_->suitButton(s).setChecked(table_.RaisedSuit == s);
 }
 
 void TablePresenter::makeCrispArt()

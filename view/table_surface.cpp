@@ -1,6 +1,8 @@
 // The table widget and its suit buttons.
 #include "view/table_surface.h"
 
+#include "ui/texts.h"
+
 #include <QEvent>
 #include <cmath>
 
@@ -20,16 +22,18 @@ TableSurface::TableSurface(QWidget* parent, const TableView& view)
         button->setObjectName(QString("Picture%1").arg(4 + s));
         button->setCursor(Qt::PointingHandCursor);
         button->setFadedWhenFlat(true);
+        // What a screen reader calls the button, the suit as the rules name it.
+        button->setAccessibleName(Texts::suitName(static_cast<int16_t>(s)));
+        // A screen reader may also toggle a checkable button, which flips its
+        // check without a click. The rules name the suit, so a check the
+        // table does not hold is taken as a click: the window then shows the
+        // suit the rules chose.
+        connect(button, &QAbstractButton::toggled, this, [this, button, s](bool checked) {
+            if (checked != (view_.table.RaisedSuit == s))
+                button->click();
+        });
         suitButtons_[s] = button;
     }
-}
-
-int TableSurface::suitOf(const QObject* button) const
-{
-    for (int s = 0; s < kSuitCount; ++s)
-        if (suitButtons_[s] == button)
-            return s;
-    return -1;
 }
 
 void TableSurface::resizeEvent(QResizeEvent* event)

@@ -34,8 +34,6 @@ public:
     const TableView& view() const { return view_; }
     // Picture4 .. Picture7, by suit.
     PictureButton& suitButton(int suit) const { return *suitButtons_.at(suit); }
-    // The suit of one of the suit buttons; -1 for any other widget.
-    int suitOf(const QObject* button) const;
 
     // What is painted over the table's image: the cards in flight.
     using Overlay = std::function<void(QPainter& p, QPoint origin, const QRect& area)>;

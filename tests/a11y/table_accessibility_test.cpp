@@ -8,12 +8,15 @@
 #include "game/notation.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "platform/picture_button.h"
 #include "view/form1.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -143,14 +146,48 @@ TEST_F(AccessibleTable, TheSuitButtonsAreCheckBoxesNamedAfterTheirSuitsCheckedWh
     }
     EXPECT_EQ(buttons, (QStringList{"romb", "inima neagra", "inima rosie checked", "trefla"}));
 
-    QAccessibleInterface* clubs =
-        QAccessible::queryAccessibleInterface(&w.probe().suitButton(kClubs));
+    // Qt's own button, whose click checks nothing by itself: the rules name
+    // the suit, and with no suit to name the click changes nothing.
+    auto* clubsButton = qobject_cast<QAbstractButton*>(&w.probe().suitButton(kClubs));
+    ASSERT_NE(clubsButton, nullptr);
+    QAccessibleInterface* clubs = QAccessible::queryAccessibleInterface(clubsButton);
+    QSignalSpy clicks(clubsButton, &QAbstractButton::clicked);
+    QTest::mouseClick(clubsButton, Qt::LeftButton);
+    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_FALSE(clubs->state().checked);
+    EXPECT_EQ(w.probe().table.RaisedSuit, kHearts);
+
     w.probe().table.SuitPickOpen = true;
     w.probe().table.GameInProgress = true;
     clubs->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(clubs->state().checked) << "pressing it is a click";
+    // Qt shows the button pressed for a moment before the click.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clubs->state().checked; }))
+        << "pressing it is a click";
     EXPECT_EQ(w.probe().table.CurrentSuit, kClubs);
     EXPECT_TRUE(Heard::has(QAccessible::StateChanged, "trefla"));
+}
+
+// Qt lets a screen reader toggle a check box; on a suit button that is a
+// click, and the rules decide which suit is raised.
+TEST_F(AccessibleTable, ASuitButtonToggledByTheScreenReaderShowsWhatTheRulesDecide)
+{
+    play("human=9h computer=Kc top=Ks raised=h");
+    QAccessibleInterface* hearts =
+        QAccessible::queryAccessibleInterface(&w.probe().suitButton(kHearts));
+    QAccessibleInterface* clubs =
+        QAccessible::queryAccessibleInterface(&w.probe().suitButton(kClubs));
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    ASSERT_TRUE(clubs->actionInterface()->actionNames().contains(toggle));
+    clubs->actionInterface()->doAction(toggle);
+    EXPECT_FALSE(clubs->state().checked) << "no suit is to be named";
+    EXPECT_TRUE(hearts->state().checked);
+
+    w.probe().table.SuitPickOpen = true;
+    w.probe().table.GameInProgress = true;
+    clubs->actionInterface()->doAction(toggle);
+    EXPECT_TRUE(clubs->state().checked);
+    EXPECT_FALSE(hearts->state().checked);
+    EXPECT_EQ(w.probe().table.CurrentSuit, kClubs);
 }
 
 TEST_F(AccessibleTable, ALayAnnouncesThePileTheHandAndTheSelectedCard)

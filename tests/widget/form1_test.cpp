@@ -292,6 +292,26 @@ TEST_F(TheOutline, ShowsWithAKeyAndHidesWithAClickEachInOneRedraw)
     EXPECT_EQ(w.probe().redraws, redraws + 1);
 }
 
+// Only the left button clicks a suit button, pressed and let go on it. The
+// other buttons' clicks on it neither name a suit nor reach the table, where
+// they would hide the outline and remind the player to name a suit.
+TEST_F(TheOutline, OnlyALeftClickOnASuitButtonNamesItsSuitAndNoneReachesTheTable)
+{
+    w.JocNou_Click(); // the human opens: he names the suit
+    QTest::keyClick(&w, Qt::Key_Right);
+    ASSERT_GT(outlinePixels(), 0);
+    PictureButton& hearts = w.probe().suitButton(kHearts);
+    QTest::mouseClick(&hearts, Qt::RightButton);
+    QTest::mouseClick(&hearts, Qt::MiddleButton);
+    QTest::mousePress(&hearts, Qt::LeftButton);
+    QTest::mouseRelease(&hearts, Qt::LeftButton, {}, QPoint(hearts.width() + 5, 5));
+    EXPECT_EQ(lookShown(Drawn(hearts)), 0);
+    EXPECT_GT(outlinePixels(), 0);
+    EXPECT_EQ(messages.join('|').toStdString(), "");
+    QTest::mouseClick(&hearts, Qt::LeftButton);
+    EXPECT_EQ(lookShown(Drawn(hearts)), 1);
+}
+
 // H shows the expert's hint with the keys' outline and moves nothing: on the
 // ace that keeps the turn for the last card, exactly as the keys outline that
 // card; on the stock when nothing may be laid, where Enter then takes.
