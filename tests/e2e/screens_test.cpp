@@ -108,7 +108,12 @@ TEST_P(OnScreens, TheHumanNamesASuitLaysACardAndTheComputerAnswersAfterASecond)
     ASSERT_TRUE(WaitFor([&] { return !windowOpen("^Kolvar$"); }, 3000));
 
     display->click(reader->suitButton(laid.Suit));
-    ASSERT_TRUE(WaitFor([&] { return look().raisedSuit == laid.Suit; }, 3000));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            seen = look();
+            return seen.raisedSuit == laid.Suit;
+        },
+        3000));
 
     const int computerBefore = seen.computerCards;
     display->click(reader->handCard(slot), 3); // any mouse button lays a card
