@@ -122,8 +122,13 @@ void EndToEnd::playWholeGame(const Moves& moves)
             WaitFor(handChanged, 3000);
         }
         ++made;
-        // The computer's answer, unless the move kept the turn (an ace).
+        // The computer's answer, unless the move kept the turn: an ace of
+        // the human's, or his seven, after which he names the suit first.
         const SeenTable mine = look();
+        const bool keptTheTurn = mine.hand.size() < seen.hand.size() && mine.top &&
+                                 (mine.top->Rank == kAce || mine.top->Rank == kSeven);
+        if (keptTheTurn)
+            continue;
         WaitFor(
             [&] {
                 const SeenTable now = look();
