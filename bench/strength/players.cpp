@@ -135,9 +135,9 @@ std::optional<ExpertSettings> settingsFrom(std::istringstream& rest)
 
 } // namespace
 
-std::optional<SeatPlayer> PlayerNamed(const std::string& spec)
+std::optional<SeatPlayer> PlayerNamed(const std::string& description)
 {
-    std::istringstream rest(spec);
+    std::istringstream rest(description);
     std::string name;
     std::getline(rest, name, ',');
     const std::optional<ExpertSettings> s = settingsFrom(rest);

@@ -32,7 +32,7 @@ struct SeatPlayer {
     std::function<int16_t(const Table&, Host&)> openingSuit;
 };
 
-// The player `spec` names, or none.
-std::optional<SeatPlayer> PlayerNamed(const std::string& spec);
+// The player `description` names, or none.
+std::optional<SeatPlayer> PlayerNamed(const std::string& description);
 
 } // namespace kolvar::bench
