@@ -92,8 +92,7 @@ void TablePresenter::clear()
     showsCards_ = false;
     outlineDrawn_ = -1;
     motion_.reset();
-    surface_->Clear();
-    surface_->Refresh();
+    showTable();
 }
 
 // The table as it was last shown, drawn again: the cards, or the bare table
