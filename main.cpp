@@ -2,10 +2,12 @@
 #include "platform/session_bus.h"
 #include "platform/sound_folders.h"
 #include "platform/system.h"
+#include "ui/language.h"
 #include "view/form1.h"
 #include "view/launch_settings.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <string>
 
@@ -22,6 +24,7 @@ int main(int argc, char* argv[])
     kolvar::FindAccessibilityBusOnDisplay();
     kolvar::KeepSoundLibraryOutOfHome();
     QApplication::setApplicationName("Kolvar");
+    kolvar::UseLanguage(QLocale::system().uiLanguages());
     // The menu entry's name, by which a Wayland compositor finds the icon.
     QGuiApplication::setDesktopFileName("org.example.kolvar");
     std::string said;

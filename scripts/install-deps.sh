@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev libcanberra-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxcb1-dev clang clang-format libclang-rt-14-dev
   desktop-file-utils appstream lintian dpkg-dev file

@@ -4,16 +4,35 @@
 #include "ui/texts.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace kolvar {
+namespace {
+
+constexpr QSize kClientSize(384, 317);
+
+// The height the text box needs to show all of `text` at `width`, wrapped
+// as it wraps it.
+int heightToShow(const QPlainTextEdit& box, const QString& text, int width)
+{
+    QTextDocument measure;
+    measure.setDefaultFont(box.font());
+    measure.setDocumentMargin(box.document()->documentMargin());
+    measure.setPlainText(text);
+    measure.setTextWidth(width - 2 * box.frameWidth());
+    return static_cast<int>(std::ceil(measure.size().height())) + 2 * box.frameWidth();
+}
+
+} // namespace
 
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("Form3");
     setWindowTitle(Texts::of(Text::RulesTitle));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(384, 317);
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName("Text1");
     QFont font("MS Sans Serif", 12);
@@ -31,7 +50,12 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void Form3::Form_Load()
 {
-    Text1->setPlainText(Texts::of(Text::Rules));
+    const QString rules = Texts::of(Text::Rules);
+    Text1->setPlainText(rules);
+    // The window keeps its width and grows to the whole text: a translation
+    // can be longer than the Romanian.
+    resize(kClientSize.width(),
+           std::max(kClientSize.height(), heightToShow(*Text1, rules, kClientSize.width())));
 }
 
 } // namespace kolvar

@@ -47,7 +47,7 @@ QString Texts::of(Text text)
                   "daca are acelasi numar cu ultima carte decartata. Un 7 poate fi decartat "
                   "oricand. Daca un jucator nu poate decarta trebuie sa ridice o carte.");
     case Text::AboutTitle:
-        return tr("Kolvar v.01");
+        return QStringLiteral("Kolvar v.01"); // a name, the same in every language
     case Text::About:
         // The credit line: who made the game and how to reach them.
         return tr("Kolvar - a card game by the Kolvar developers. Tel: +40 000 000 000, "
@@ -75,7 +75,10 @@ QString Texts::notice(Notice notice)
 
 QString Texts::noticeTitle(Notice notice)
 {
-    return notice == Notice::PickSuit ? tr("Kolvar") : tr("Kolvar Americana");
+    // Names, the same in every language: the game's, and the one its end
+    // messages give it, after the family of games it belongs to.
+    return notice == Notice::PickSuit ? QStringLiteral("Kolvar")
+                                      : QStringLiteral("Kolvar Americana");
 }
 
 QString Texts::suitName(int16_t suit)
@@ -97,13 +100,27 @@ QString Texts::cardName(Face face)
 {
     if (!InDeck(face))
         return {};
-    if (face.Rank == kAce)
-        return tr("as de %1").arg(suitName(face.Suit));
-    return tr("%1 de %2").arg(face.Rank).arg(suitName(face.Suit));
+    // The ace and the court cards each have their own words, so that a
+    // language can name them as its card players do.
+    const QString suit = suitName(face.Suit);
+    switch (face.Rank) {
+    case kAce:
+        return tr("as de %1").arg(suit);
+    case kJack:
+        return tr("12 de %1", "the jack").arg(suit);
+    case kQueen:
+        return tr("13 de %1", "the queen").arg(suit);
+    case kKing:
+        return tr("14 de %1", "the king").arg(suit);
+    }
+    return tr("%1 de %2", "a card from 7 to 10").arg(face.Rank).arg(suit);
 }
 
 QString Texts::cardCount(int count)
 {
+    // None and one have their own words: some languages say "no card".
+    if (count == 0)
+        return tr("0 carti");
     if (count == 1)
         return tr("1 carte");
     const int lastTwo = count % 100;

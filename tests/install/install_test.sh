@@ -2,7 +2,8 @@
 # The installed game: `cmake --install` into a staging folder lays every file
 # where a desktop looks for it, the menu entry and the AppStream metadata pass
 # their validators, and the staged game, started under Xvfb with no sound
-# files beside it, opens its window and finds its sounds in the data folder.
+# files beside it, opens its window and finds its sounds in the data folder,
+# and speaks the language that the environment asks for.
 #
 # usage: install_test.sh BUILD_DIR
 set -euo pipefail
@@ -73,4 +74,32 @@ for cue in click laser clap camera; do
     grep -q "cue \"$root/share/kolvar/sounds/$cue.wav\"" "$stage/stderr" ||
         fail "$cue.wav not found in the data folder: $(cat "$stage/stderr")"
 done
-echo "installed to $root; the staged game found its sounds"
+
+# The window's title in the language that the environment asks for: the
+# first of LANGUAGE's languages, else LC_ALL, LC_MESSAGES, LANG in turn; the
+# Romanian under C and where LANGUAGE puts it first.
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+speaks() {
+    local title=$1 found=
+    shift
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@" "$root/bin/kolvar" 2>/dev/null &
+    game_pid=$!
+    for _ in $(seq 100); do
+        xdotool search --all --onlyvisible --pid "$game_pid" --name "$title" >/dev/null 2>&1 &&
+            found=1 && break
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+    [[ -n $found ]] || fail "with $* the window is not titled $title"
+}
+speaks '^Viel Spa.*!!$' LANG=de_DE.UTF-8
+speaks '^Amusez-vous bien.*!!$' LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8
+speaks '^Buon divertimento!!$' LC_ALL=it_IT.UTF-8 LANG=de_DE.UTF-8
+speaks '^Have fun!!$' LANGUAGE=ro LANG=de_DE.UTF-8
+speaks '^Have fun!!$' LC_ALL=C LANG=es_ES.UTF-8
+echo "installed to $root; the staged game found its sounds and speaks its languages"

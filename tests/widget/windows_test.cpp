@@ -1,6 +1,7 @@
 // The options window and the rules window: how they look, and what closing
 // the options window does to the options.
 #include "drawn.h"
+#include "rules_shown.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/texts.h"
@@ -190,42 +191,6 @@ TEST(OptionsWindow, ClosingWritesBothFlagsAndOnlyATickCountsAsOn)
     EXPECT_FALSE(options.OptSound);
     EXPECT_TRUE(options.OptHumanFirst);
 }
-
-// The rules window on screen: its text box's frame, the lines of text in it,
-// and whether a scroll bar stands at the right edge.
-struct RulesShown {
-    explicit RulesShown(Form3& form)
-    {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        shot = Drawn(form);
-        const QRect inside = shot.rect().adjusted(1, 1, -1, -1);
-        lines = InkBands(shot, inside, IsDark);
-    }
-    // The text box's frame: one colour all round the window's edge, with the
-    // text box's white just inside it, above and left of the text.
-    ::testing::AssertionResult framesTheWindow() const
-    {
-        const QRgb frame = shot.pixel(0, 0);
-        if (qGray(frame) > 224)
-            return ::testing::AssertionFailure() << "no frame at the corner";
-        if (auto r = EveryPixel(shot, Edges(shot.rect()), Is(frame), "the frame"); !r)
-            return r;
-        const QRegion inside = QRegion(1, 1, shot.width() - 2 - kScrollBarWidth, 1) +
-                               QRegion(1, 1, 1, shot.height() - 2);
-        return EveryPixel(shot, inside, Is(Qt::white), "the text box's white");
-    }
-    // A scroll bar would fill the strip along the right edge.
-    bool scrollBarShown() const
-    {
-        const QRect strip(shot.width() - 3, 1, 1, shot.height() - 2);
-        return !EveryPixel(shot, strip, Is(Qt::white), "");
-    }
-
-    static constexpr int kScrollBarWidth = 16;
-    QImage shot;
-    std::vector<InkBand> lines;
-};
 
 TEST(RulesWindow, TheTextBoxFillsTheWindowWithTheWholeTextWrappedAtItsWidth)
 {
