@@ -116,9 +116,11 @@ TEST_P(OnScreens, TheHumanNamesASuitLaysACardAndTheComputerAnswersAfterASecond)
         3000));
 
     const int computerBefore = seen.computerCards;
-    display->click(reader->handCard(slot), 3); // any mouse button lays a card
+    // The clock starts before the click is sent, so that it can only count
+    // more than the time since the lay: never less than the computer's second.
     QElapsedTimer sinceLay;
     sinceLay.start();
+    display->click(reader->handCard(slot), 3); // any mouse button lays a card
     // The card leaves the hand; a slow look may find the computer's answer
     // already on it.
     ASSERT_TRUE(WaitFor(

@@ -5,6 +5,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace kolvar::e2e {
 
@@ -63,23 +65,39 @@ QString XDisplay::run(const QString& program, const QStringList& args, int timeo
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
+// The screen as the X server holds it: the root window's pixels, with every
+// window on it, in one request; empty when the server cannot be reached.
 QImage XDisplay::screenshot() const
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", name_);
-    p.setProcessEnvironment(env);
-    p.start("import", {"-window", "root", "png:-"});
-    p.waitForFinished(10000);
-    return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+    xcb_connection_t* x = xcb_connect(name_.toLocal8Bit().constData(), nullptr);
+    QImage shot;
+    if (!xcb_connection_has_error(x)) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+        const int width = screen->width_in_pixels, height = screen->height_in_pixels;
+        xcb_get_image_reply_t* image = xcb_get_image_reply(
+            x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, width, height, ~0u),
+            nullptr);
+        // A 24-bit screen holds a pixel in 32 bits, blue in the lowest byte:
+        // QImage's RGB32.
+        if (image && image->depth == 24 && xcb_get_image_data_length(image) == width * height * 4)
+            shot = QImage(xcb_get_image_data(image), width, height, width * 4, QImage::Format_RGB32)
+                       .copy();
+        std::free(image);
+    }
+    xcb_disconnect(x);
+    return shot;
 }
 
 QImage XDisplay::stillScreenshot(int timeoutMs) const
 {
+    // A card in flight moves at every frame; a screen alike over this long,
+    // many frames, has come to rest.
+    constexpr int kStillMs = 200;
     QElapsedTimer clock;
     clock.start();
     QImage before = screenshot();
     for (;;) {
+        QThread::msleep(kStillMs);
         QImage now = screenshot();
         if (now == before || clock.elapsed() > timeoutMs)
             return now;
