@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
 # Fails, naming the file and the text, if lupdate finds a text of the game
 # without its translation, or a translation whose text is gone, in any of the
-# translation files; or if a file is not what lupdate makes of it. The texts
-# are all in ui/texts.cpp; `cmake --build build --target update_translations`
-# brings the files up to date, and the new texts then wait to be translated.
+# translation files; or if a file is not what lupdate makes of it. The build
+# gives the files and lupdate's arguments, as it gives them to the build's
+# own lupdate; `cmake --build build --target update_translations` brings the
+# files up to date, and the new texts then wait to be translated.
 #
-#   scripts/check-translations.sh LUPDATE
+#   scripts/check-translations.sh LUPDATE TS_FILE... -- LUPDATE_ARGUMENT...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$1
+shift
+files=()
+while [[ $1 != -- ]]; do
+  files+=("$1")
+  shift
+done
+shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 status=0
-for ts in translations/kolvar_*.ts; do
+for ts in "${files[@]}"; do
   copy=$work/$(basename "$ts")
   cp "$ts" "$copy"
-  "$lupdate" -silent -locations none -source-language ro_RO -I . ui/texts.h ui/texts.cpp -ts "$copy"
+  "$lupdate" -silent "$@" -ts "$copy"
   if grep -q 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy"; then
     echo "$ts: texts without a translation, or translations of texts that are gone:"
     grep -B3 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy" | grep '<source>'
